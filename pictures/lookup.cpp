@@ -1,0 +1,7 @@
+#include "pictures/lookup.h"
+
+namespace chatmock {
+
+void OnFetchPicturesClicked() {}
+
+}  // namespace chatmock

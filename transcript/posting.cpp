@@ -1,0 +1,7 @@
+#include "transcript/posting.h"
+
+namespace chatmock {
+
+void OnSendClicked() {}
+
+}  // namespace chatmock
