@@ -1,10 +1,11 @@
 #pragma once
-// The fetch button: loads the avatar and both show figures over HTTP.
+// The fetch button: loads the peer's avatar and both show figures over HTTP.
 
 namespace chatmock {
 
-inline constexpr const char* AvatarPictureHost = "qlogo.store.qq.com";
-inline constexpr const char* ShowPictureHost = "qqshow-user.tencent.com";
+// The messenger's picture servers.
+inline constexpr char AvatarPictureHost[] = "qlogo.store.qq.com";
+inline constexpr char ShowPictureHost[] = "qqshow-user.tencent.com";
 
 void OnFetchPicturesClicked();
 
