@@ -6,16 +6,23 @@
 #include "tools/artwork/frame_layout.h"
 #include "tools/artwork/pixel_shapes.h"
 #include "tools/artwork/push_button.h"
+#include "tools/artwork/smooth_scope.h"
 #include "tools/artwork/theme.h"
 
 namespace chatmock {
 namespace {
 
 const QColor kEditBorder{0x7A, 0x7A, 0x7A};
-constexpr int kStripMargin = 8;
+const QColor kHintRed{0xE0, 0x10, 0x10};
+constexpr int kStripLeft = 6;
+constexpr int kStripRowTop = layout::kInputStripTop + 3;
 constexpr int kStripRowHeight = 22;
-constexpr int kStripRowGap = 8;
-constexpr int kLabelWidth = 60;
+constexpr int kStripRowPitch = 27;
+constexpr int kLabelWidth = 58;
+constexpr int kEditWidth = 112;
+constexpr int kFieldGap = 8;
+constexpr int kRadioSize = 13;
+constexpr int kStripButtonWidth = 160;
 
 const QString kNicknameDefault = QString::fromUtf8("点击编辑昵称");
 const QString kSignatureDefault = QString::fromUtf8("点击编辑个性签名");
@@ -27,30 +34,48 @@ void paintCaptions(QPainter &painter) {
              songFont(kLabelPixels));
 }
 
-void paintEditBox(QPainter &painter, const QRect &box) {
+// A labelled input box; returns the x just after it.
+int paintLabelledEdit(QPainter &painter, int left, int top, const QString &label) {
+  drawTextIn(painter, QRect(left, top, kLabelWidth, kStripRowHeight), label, theme::kText,
+             songFont(kLabelPixels), Qt::AlignRight | Qt::AlignVCenter);
+  const QRect box(left + kLabelWidth + 2, top, kEditWidth, kStripRowHeight);
   painter.fillRect(box, theme::kWhite);
   frameRect(painter, box, kEditBorder);
+  return box.right() + 1 + kFieldGap;
 }
 
-// One labelled input box; returns the x just after it.
-int paintLabelledEdit(QPainter &painter, int left, int top, const QString &label, int boxWidth) {
-  const QRect labelBox(left, top, kLabelWidth, kStripRowHeight);
-  drawTextIn(painter, labelBox, label, theme::kText, songFont(kLabelPixels));
-  paintEditBox(painter, QRect(left + kLabelWidth, top, boxWidth, kStripRowHeight));
-  return left + kLabelWidth + boxWidth + kStripMargin;
+// A radio button and its label; returns the x just after it.
+int paintRadio(QPainter &painter, int left, int top, const QString &label) {
+  {
+    SmoothScope scope(painter, QPoint(left, top + (kStripRowHeight - kRadioSize) / 2));
+    painter.setPen(QPen(kEditBorder, 1.0));
+    painter.setBrush(theme::kWhite);
+    painter.drawEllipse(QRectF(0.5, 0.5, kRadioSize - 1, kRadioSize - 1));
+  }
+  const QFont font = songFont(kLabelPixels);
+  const int textLeft = left + kRadioSize + 4;
+  drawTextIn(painter, QRect(textLeft, top, textWidth(font, label) + 2, kStripRowHeight), label,
+             theme::kText, font);
+  return textLeft + textWidth(font, label) + kFieldGap * 2;
 }
 
+// A rough sketch of the program's own input strip, enough to judge how
+// the frame sits above it.
 void paintInputStrip(QPainter &painter) {
-  const int firstRow = layout::kInputStripTop + kStripMargin / 2;
-  const int secondRow = firstRow + kStripRowHeight + kStripRowGap;
-  int x = paintLabelledEdit(painter, kStripMargin, firstRow, QString::fromUtf8("对方号码:"), 110);
-  paintPushButton(painter, QRect(x, firstRow, 75, kStripRowHeight),
-                  {QString::fromUtf8("获取头像(G)"), 5}, ButtonState::Normal);
-  paintLabelledEdit(painter, kStripMargin, secondRow, QString::fromUtf8("保存位置:"), 300);
-  paintPushButton(
+  const int firstRow = kStripRowTop;
+  const int secondRow = kStripRowTop + kStripRowPitch;
+  int x = paintLabelledEdit(painter, kStripLeft, firstRow, QString::fromUtf8("对方昵称："));
+  x = paintLabelledEdit(painter, x, firstRow, QString::fromUtf8("我方昵称："));
+  x = paintRadio(painter, x + kFieldGap, firstRow, QString::fromUtf8("对方发言"));
+  paintRadio(painter, x, firstRow, QString::fromUtf8("我方发言"));
+  x = paintLabelledEdit(painter, kStripLeft, secondRow, QString::fromUtf8("对方号码："));
+  x = paintLabelledEdit(painter, x, secondRow, QString::fromUtf8("我方号码："));
+  paintPushButton(painter, QRect(x + kFieldGap, secondRow, kStripButtonWidth, kStripRowHeight),
+                  {QString::fromUtf8("读取形象和头像(R)"), 7}, ButtonState::Normal);
+  drawTextIn(
       painter,
-      QRect(layout::kWindowSize.width() - kStripMargin - 75, secondRow, 75, kStripRowHeight),
-      {QString::fromUtf8("保存图片(P)"), 5}, ButtonState::Normal);
+      QRect(kStripLeft, secondRow + kStripRowPitch, layout::kWindowSize.width(), kStripRowHeight),
+      QString::fromUtf8("提示：按 Esc 键关闭窗口"), kHintRed, songFont(kLabelPixels));
 }
 
 }  // namespace
