@@ -128,20 +128,20 @@ void paintScissorsGlyph(QPainter &painter, QPoint origin) {
 // The voice message tool: a microphone on a stand.
 void paintMicrophoneGlyph(QPainter &painter, QPoint origin) {
   SmoothScope scope(painter, origin);
-  QLinearGradient body(4, 0, 12, 0);
+  QLinearGradient body(6, 0, 11, 0);
   body.setColorAt(0, QColor(0x8E, 0xA4, 0xBC));
   body.setColorAt(0.45, QColor(0xF4, 0xF8, 0xFC));
   body.setColorAt(1, QColor(0x6E, 0x84, 0x9E));
   painter.setPen(QPen(QColor(0x3E, 0x4E, 0x62), 1.0));
   painter.setBrush(body);
-  painter.drawRoundedRect(QRectF(5.5, 0.5, 5, 9), 2.5, 2.5);
+  painter.drawRoundedRect(QRectF(6.5, 0.5, 4, 9), 2, 2);
   painter.setBrush(Qt::NoBrush);
   QPainterPath cradle;
-  cradle.moveTo(3.5, 6.5);
-  cradle.cubicTo(3.5, 12.5, 12.5, 12.5, 12.5, 6.5);
+  cradle.moveTo(4.5, 6.5);
+  cradle.cubicTo(4.5, 12.0, 12.5, 12.0, 12.5, 6.5);
   painter.drawPath(cradle);
-  painter.drawLine(QPointF(8.0, 11.5), QPointF(8.0, 14.5));
-  painter.drawLine(QPointF(5.0, 14.5), QPointF(11.0, 14.5));
+  painter.drawLine(QPointF(8.5, 11.5), QPointF(8.5, 14.5));
+  painter.drawLine(QPointF(5.5, 14.5), QPointF(11.5, 14.5));
 }
 
 // The history entry's icon: a small page with a clock corner.

@@ -137,7 +137,7 @@ void paintRemoteDesktopGlyph(QPainter &painter, QPoint origin) {
                verticalFill(2, 15, kSilverLight, kSilverDark), kOutline);
   painter.setPen(Qt::NoPen);
   painter.setBrush(verticalFill(4, 13, QColor(0x6F, 0xBC, 0xF6), QColor(0x1F, 0x6C, 0xC8)));
-  painter.drawRect(QRectF(3.5, 4.5, 13, 8));
+  painter.drawRect(QRectF(3, 4, 14, 9));
   QPainterPath stand;
   stand.moveTo(8.0, 14.5);
   stand.lineTo(12.0, 14.5);
