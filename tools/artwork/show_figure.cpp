@@ -225,7 +225,9 @@ void paintHoodie(QPainter &painter) {
   painter.setBrush(Qt::NoBrush);
   painter.drawPath(pocket);
   painter.drawLine(QPointF(71, 104), QPointF(71, 146));
+}
 
+void paintHoodAndStrings(QPainter &painter) {
   QPainterPath hood;
   hood.moveTo(54, 98);
   hood.cubicTo(58, 106, 84, 106, 88, 98);
@@ -271,6 +273,7 @@ void paintShowFigure(QPainter &painter, const QRect &box) {
     paintArms(painter);
     paintLegs(painter);
     paintHoodie(painter);
+    paintHoodAndStrings(painter);
     paintHead(painter);
     paintFringe(painter);
     paintFace(painter);
