@@ -23,6 +23,10 @@ MainWindow::MainWindow(const WindowDef& def)
   setFont(DefaultGuiFont());
 }
 
+MainWindow::~MainWindow() {
+  if (destroyedCallback_) destroyedCallback_(this);
+}
+
 void MainWindow::CreateControls(std::span<const ControlDef> controls) {
   // Created from the last stored control to the first, each at first a child
   // of the window.

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include <deque>
+#include <functional>
 #include <vector>
 
 #include "app/definition.h"
@@ -17,6 +18,12 @@ class MainWindow : public QWidget {
   Q_OBJECT
  public:
   explicit MainWindow(const WindowDef& def);
+  ~MainWindow() override;
+
+  // Called from the destructor while the window is still whole.
+  void SetDestroyedCallback(std::function<void(MainWindow*)> callback) {
+    destroyedCallback_ = std::move(callback);
+  }
 
   const WindowDef& Def() const { return def_; }
   std::uint32_t Id() const { return def_.id; }
@@ -56,6 +63,7 @@ class MainWindow : public QWidget {
   std::deque<LiveControl> controls_;  // stored order; stable addresses
   QPointer<QWidget> savedFocus_;
   bool activatedOnce_ = false;
+  std::function<void(MainWindow*)> destroyedCallback_;
 };
 
 }  // namespace chatmock

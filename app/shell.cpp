@@ -63,7 +63,7 @@ void BindDefinitionHandlers() {
   }
 }
 
-void ForgetWindow(const QObject* window) {
+void ForgetWindow(const MainWindow* window) {
   auto& windows = Shell().loadedWindows;
   windows.erase(std::remove_if(windows.begin(), windows.end(),
                                [window](const QPointer<MainWindow>& w) {
@@ -97,7 +97,7 @@ void LoadWindow(std::uint32_t windowId) {
   window->setWindowIcon(QIcon(QPixmap::fromImage(QImage::fromData(
       ProgramIconBytes().data(), static_cast<int>(ProgramIconBytes().size())))));
   Shell().loadedWindows.push_back(window);
-  QObject::connect(window, &QObject::destroyed, [](QObject* gone) { ForgetWindow(gone); });
+  window->SetDestroyedCallback(&ForgetWindow);
   if (!Shell().preprocessor) {
     Shell().preprocessor = std::make_unique<InputPreprocessor>();
     qApp->installEventFilter(Shell().preprocessor.get());

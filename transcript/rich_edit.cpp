@@ -39,6 +39,13 @@ constexpr std::array kRichEditRows = {
                 &WriteVia<RichEdit, &RichEdit::WriteSelText>},
 };
 
+// The window is a mock-up of a 96-dpi screen whatever the display's own
+// resolution: point sizes become the pixel sizes they have there.
+constexpr int kMockupDpi = 96;
+constexpr int kPointsPerInch = 72;
+
+int PixelsForPoints(int points) { return (points * kMockupDpi + kPointsPerInch / 2) / kPointsPerInch; }
+
 // Plain text from the code page: every "\r\n", lone "\r" or "\n" is one
 // paragraph break.
 QString ParagraphsFromText(std::string_view bytes) {
@@ -71,8 +78,8 @@ QTextCharFormat DefaultCharFormat() {
   const RichEditSettings& settings = RichEditDefaults();
   QTextCharFormat format;
   QFont font(QString::fromUtf8(settings.fontFace));
-  font.setPointSize(settings.fontPoints);
-  MakeCrispAtSmallSizes(font, 12);
+  font.setPixelSize(PixelsForPoints(settings.fontPoints));
+  MakeCrispAtSmallSizes(font, font.pixelSize());
   format.setFont(font, QTextCharFormat::FontPropertiesAll);
   format.clearForeground();
   return format;
@@ -113,7 +120,7 @@ int RichEdit::EndPosition() const {
   const QString text = document()->toRawText();
   int surrogatePairs = 0;
   for (const QChar c : text) surrogatePairs += c.isHighSurrogate() ? 1 : 0;
-  return static_cast<int>(text.size()) - surrogatePairs - 1;  // less the final paragraph end
+  return document()->characterCount() - 1 - surrogatePairs;  // less the final paragraph end
 }
 
 // A character position to the document's own, where a character outside the
@@ -191,12 +198,12 @@ void RichEdit::WriteMaxAllowLength(const RawInput& value) { maxAllowLength_ = st
 void RichEdit::ApplyCharFormat(const CharFormat& record) {
   QTextCharFormat format;
   QFont font(FaceName(record.FontName));
-  if (record.FontSize > 0) font.setPointSize(record.FontSize);
+  if (record.FontSize > 0) font.setPixelSize(PixelsForPoints(record.FontSize));
   font.setBold(record.Effects & effects::kBold);
   font.setItalic(record.Effects & effects::kItalic);
   font.setUnderline(record.Effects & effects::kUnderline);
   font.setStrikeOut(record.Effects & effects::kStrikeout);
-  MakeCrispAtSmallSizes(font, record.FontSize * 4 / 3);
+  MakeCrispAtSmallSizes(font, font.pixelSize());
   format.setFont(font, QTextCharFormat::FontPropertiesAll);
   if (record.Offset != 0 && record.FontSize > 0) {
     format.setBaselineOffset(100.0 * record.Offset / record.FontSize);
