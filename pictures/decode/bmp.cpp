@@ -7,6 +7,7 @@ namespace chatmock::pictures {
 namespace {
 
 constexpr std::size_t kFileHeaderSize = 14;
+constexpr std::size_t kMagicBytes = 2;
 constexpr std::size_t kPaletteEntryBytes = 4;
 
 struct BmpFileHeader {
@@ -14,7 +15,7 @@ struct BmpFileHeader {
 };
 
 std::optional<BmpFileHeader> ReadFileHeader(ByteReader& reader) {
-  reader.Skip(2);  // "BM", checked by detection
+  reader.Skip(kMagicBytes);  // "BM", checked by detection
   reader.U32();    // file size: often wrong, never needed
   reader.U32();    // reserved
   BmpFileHeader header;

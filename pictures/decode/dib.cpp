@@ -7,6 +7,7 @@ namespace {
 
 constexpr std::uint32_t kInfoHeaderSize = 40;
 constexpr std::uint32_t kUncompressed = 0;
+constexpr std::size_t kImageSizeAndResolutionBytes = 12;
 constexpr std::size_t kPaletteEntryBytes = 4;
 constexpr int kBitsPerByte = 8;
 constexpr int kRowAlignmentBits = 32;
@@ -44,7 +45,7 @@ void ReadDirectRow(ByteReader& row, int bits, std::int64_t width, bool keepAlpha
     std::uint32_t pixel = ReadBgr(row);
     if (bits == 32) {
       const std::uint32_t alpha = row.U8();
-      if (keepAlpha) pixel = (pixel & 0x00FFFFFFu) | (alpha << 24);
+      if (keepAlpha) pixel = WithAlpha(pixel, alpha);
     }
     out[x] = pixel;
   }
@@ -61,7 +62,7 @@ std::optional<DibHeader> ReadDibHeader(ByteReader& reader) {
   reader.U16();  // planes: always 1 in practice and of no use here
   header.bitsPerPixel = reader.U16();
   header.compression = reader.U32();
-  reader.Skip(12);  // image size and resolution
+  reader.Skip(kImageSizeAndResolutionBytes);
   header.colorsUsed = reader.U32();
   reader.U32();  // important colours
   if (!reader.Ok() || header.headerSize < kInfoHeaderSize) return std::nullopt;

@@ -70,7 +70,7 @@ struct GifAnimation::State {
 
   void Draw(const GifImage& image, const CanvasRect& rect) {
     const GifPalette palette = ReadGifPalette(bytes, image);
-    DecodeGifIndices(bytes, image, indices, scratch);
+    DecodeGifIndices(bytes, image, rect.height, indices, scratch);
     for (int y = 0; y < rect.height; ++y) {
       const std::uint8_t* from = indices.data() + static_cast<std::size_t>(y) * image.width;
       std::uint32_t* to = canvas.data() + RowStart(rect, y);

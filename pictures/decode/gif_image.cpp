@@ -18,13 +18,14 @@ constexpr std::array<InterlacePass, 4> kInterlacePasses = {{{0, 8}, {4, 8}, {2, 
 
 // Interlaced data sends rows 0, 8, 16...; then 4, 12...; then 2, 6...; then
 // the odd rows.
-void Deinterlace(std::span<const std::uint8_t> sent, int width, int height,
-                 std::vector<std::uint8_t>& rows) {
+void Deinterlace(std::span<const std::uint8_t> sent, int width, int height, int rows,
+                 std::vector<std::uint8_t>& out) {
   const std::size_t rowBytes = static_cast<std::size_t>(width);
   std::size_t sentRow = 0;
   for (const InterlacePass& pass : kInterlacePasses) {
     for (int y = pass.firstRow; y < height; y += pass.step, ++sentRow) {
-      std::memcpy(rows.data() + static_cast<std::size_t>(y) * rowBytes,
+      if (y >= rows) continue;
+      std::memcpy(out.data() + static_cast<std::size_t>(y) * rowBytes,
                   sent.data() + sentRow * rowBytes, rowBytes);
     }
   }
@@ -55,18 +56,22 @@ GifPalette ReadGifPalette(std::span<const std::uint8_t> bytes, const GifImage& i
   return palette;
 }
 
-void DecodeGifIndices(std::span<const std::uint8_t> bytes, const GifImage& image,
+void DecodeGifIndices(std::span<const std::uint8_t> bytes, const GifImage& image, int rows,
                       std::vector<std::uint8_t>& indices, std::vector<std::uint8_t>& scratch) {
-  const std::size_t count = static_cast<std::size_t>(image.width) * image.height;
+  rows = std::clamp(rows, 0, image.height);
+  const std::size_t width = static_cast<std::size_t>(image.width);
   ByteReader data(bytes);
   data.Seek(image.dataOffset);
-  std::vector<std::uint8_t>& target = image.interlaced ? scratch : indices;
-  target.assign(count, 0);
-  DecodeGifLzw(data, image.minCodeSize, target);
-  if (image.interlaced) {
-    indices.resize(count);
-    Deinterlace(scratch, image.width, image.height, indices);
+  if (!image.interlaced) {
+    indices.assign(width * rows, 0);
+    DecodeGifLzw(data, image.minCodeSize, indices);
+    return;
   }
+  // Any row may come last in interlaced order, so all of them are decoded.
+  scratch.assign(width * image.height, 0);
+  DecodeGifLzw(data, image.minCodeSize, scratch);
+  indices.resize(width * rows);
+  Deinterlace(scratch, image.width, image.height, rows, indices);
 }
 
 }  // namespace chatmock::pictures

@@ -19,11 +19,11 @@ std::optional<DecodedPicture> DecodeGifStill(std::span<const std::uint8_t> bytes
 
   const GifImage& image = file->images.front();
   const GifPalette palette = ReadGifPalette(bytes, image);
-  std::vector<std::uint8_t> indices;
-  std::vector<std::uint8_t> scratch;
-  DecodeGifIndices(bytes, image, indices, scratch);
   const int width = std::min(image.width, picture->width);
   const int height = std::min(image.height, picture->height);
+  std::vector<std::uint8_t> indices;
+  std::vector<std::uint8_t> scratch;
+  DecodeGifIndices(bytes, image, height, indices, scratch);
   for (int y = 0; y < height; ++y) {
     const std::uint8_t* from = indices.data() + static_cast<std::size_t>(y) * image.width;
     std::uint32_t* to = picture->pixels.data() + static_cast<std::size_t>(y) * picture->width;

@@ -13,11 +13,13 @@ namespace chatmock::pictures {
 namespace {
 
 constexpr std::size_t kDirectoryHeaderSize = 6;
+constexpr std::size_t kReservedAndTypeBytes = 4;
 constexpr std::size_t kDirectoryEntrySize = 16;
 constexpr std::uint8_t kPreferredEntryWidth = 32;
 constexpr std::uint8_t kPreferredMinColours = 16;
 constexpr int kMaskBitsPerPixel = 1;
-constexpr std::uint32_t kAlphaShift = 24;
+constexpr std::uint32_t kTransparent = 0x00;
+constexpr std::uint32_t kOpaque = 0xFF;
 constexpr std::array<std::uint8_t, 8> kPngSignature = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A};
 
 struct IconEntry {
@@ -41,7 +43,7 @@ IconEntry ReadEntry(ByteReader& reader) {
 
 // The first 32-pixel-wide entry with at least 16 colours, else the last one.
 std::optional<IconEntry> ChooseEntry(ByteReader& reader) {
-  reader.Skip(4);  // reserved and type, checked by detection
+  reader.Skip(kReservedAndTypeBytes);  // checked by detection
   const std::uint16_t count = reader.U16();
   if (!reader.Ok() || count == 0) return std::nullopt;
   ByteReader directory = reader.Take(count * kDirectoryEntrySize);
@@ -73,8 +75,7 @@ bool ApplyAndMask(ByteReader& reader, const DibHeader& image, std::int64_t heigh
   std::vector<std::uint32_t> maskBits(pixels.size());
   if (!ReadDibRows(reader, mask, height, bits, false, maskBits.data())) return false;
   for (std::size_t i = 0; i < pixels.size(); ++i) {
-    const std::uint32_t alpha = maskBits[i] ? 0x00u : 0xFFu;
-    pixels[i] = (pixels[i] & 0x00FFFFFFu) | (alpha << kAlphaShift);
+    pixels[i] = WithAlpha(pixels[i], maskBits[i] ? kTransparent : kOpaque);
   }
   return true;
 }

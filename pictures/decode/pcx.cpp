@@ -9,6 +9,7 @@ namespace chatmock::pictures {
 namespace {
 
 constexpr std::size_t kHeaderSize = 128;
+constexpr std::size_t kIdentityBytes = 3;
 constexpr std::size_t kWindowOffset = 4;
 constexpr std::size_t kPlanesOffset = 65;
 constexpr std::size_t kPaletteBytes = 768;
@@ -32,7 +33,7 @@ struct PcxHeader {
 
 std::optional<PcxHeader> ReadHeader(ByteReader reader) {
   PcxHeader header;
-  reader.Skip(3);  // manufacturer, version, encoding: checked by detection
+  reader.Skip(kIdentityBytes);  // manufacturer, version, encoding: checked by detection
   header.bitsPerPixel = reader.U8();
   reader.Seek(kWindowOffset);
   const std::int64_t xMin = reader.U16();

@@ -18,6 +18,13 @@ inline bool IsAllowedPictureSize(std::int64_t width, std::int64_t height) {
 inline constexpr std::uint32_t kOpaqueBlack = 0xFF000000u;
 inline constexpr std::uint32_t kOpaqueWhite = 0xFFFFFFFFu;
 
+inline constexpr int kAlphaShift = 24;
+inline constexpr std::uint32_t kRgbBits = 0x00FFFFFFu;
+
+inline std::uint32_t WithAlpha(std::uint32_t pixel, std::uint32_t alpha) {
+  return (pixel & kRgbBits) | (alpha << kAlphaShift);
+}
+
 inline std::uint32_t OpaqueRgb(std::uint32_t red, std::uint32_t green, std::uint32_t blue) {
   return kOpaqueBlack | (red << 16) | (green << 8) | blue;
 }
