@@ -152,13 +152,16 @@ TEST_F(HttpGetRequestTest, NoProxyListBypassesTheProxy) {
   EXPECT_EQ(AsText(*body), "direct");
 }
 
-// The cookie's path keeps it away from every other test of this process, all of which talk to 127.0.0.1.
+// The handle keeps its cookies for the whole process, and every test talks to 127.0.0.1: a path of its own
+// per run keeps this cookie away from other tests and from earlier runs (--gtest_repeat).
 TEST_F(HttpGetRequestTest, CookieFromOneReplyReturnsOnTheNextRequest) {
+  static int run = 0;
+  const std::string jar = "/cookie-jar/" + std::to_string(++run);
   ScriptedServer server(std::vector{
-      Answer(Reply("HTTP/1.0 200 OK", "Set-Cookie: session=42; Path=/cookie-jar\r\nContent-Length: 5\r\n", "first")),
+      Answer(Reply("HTTP/1.0 200 OK", "Set-Cookie: session=42; Path=" + jar + "\r\nContent-Length: 5\r\n", "first")),
       Answer(OkReply("second"))});
-  ASSERT_TRUE(HttpGet(server.Url("/cookie-jar/first")).has_value());
-  ASSERT_TRUE(HttpGet(server.Url("/cookie-jar/second")).has_value());
+  ASSERT_TRUE(HttpGet(server.Url(jar + "/first")).has_value());
+  ASSERT_TRUE(HttpGet(server.Url(jar + "/second")).has_value());
   const ServerLog log = server.Finish();
   ASSERT_EQ(log.requests.size(), 2u);
   EXPECT_EQ(log.requests[0].find("Cookie:"), std::string::npos) << log.requests[0];
