@@ -108,7 +108,8 @@ class GifScanner {
     if (!reader_.Ok()) return false;
     if (introducer == kImageIntroducer) return ReadImage();
     if (introducer == kExtensionIntroducer) return ReadExtension();
-    return false;  // the trailer, a stray zero, or garbage all end the images
+    if (introducer == kTrailer) return false;
+    return false;  // a stray zero or garbage ends the images as the trailer does
   }
 
   bool ReadExtension() {
