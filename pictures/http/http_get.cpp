@@ -8,6 +8,7 @@
 #include "pictures/http/address.h"
 #include "pictures/http/curl_session.h"
 #include "pictures/http/response_sink.h"
+#include "pictures/http/stall_watch.h"
 
 namespace chatmock::pictures {
 namespace {
@@ -79,6 +80,12 @@ bool SetTimeouts(CURL* handle, const HttpLimits& limits) {
          SetLong(handle, CURLOPT_TIMEOUT_MS, std::max(limits.totalTimeoutMs, kShortestTimeout));
 }
 
+bool SetStallWatch(CURL* handle, StallWatch* watch) {
+  return curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, watch ? &StallWatch::OnProgress : nullptr) == CURLE_OK &&
+         curl_easy_setopt(handle, CURLOPT_XFERINFODATA, watch) == CURLE_OK &&
+         SetLong(handle, CURLOPT_NOPROGRESS, watch ? 0L : 1L);
+}
+
 bool SetReceivers(CURL* handle, ResponseSink* sink) {
   return curl_easy_setopt(handle, CURLOPT_HEADERFUNCTION, &ResponseSink::OnHeader) == CURLE_OK &&
          curl_easy_setopt(handle, CURLOPT_HEADERDATA, sink) == CURLE_OK &&
@@ -102,9 +109,12 @@ std::optional<std::vector<std::uint8_t>> Fetch(const HttpAddress& parts, const s
   if (handle == nullptr) return std::nullopt;
 
   ResponseSink sink(limits.maxBodyBytes);
-  const bool completed = SetRequestOptions(handle, url, parts, limits, sink) && curl_easy_perform(handle) == CURLE_OK;
-  // The sink dies with this call; the handle must not keep pointing at it.
+  StallWatch stallWatch{std::chrono::milliseconds(limits.stallTimeoutMs)};
+  const bool completed = SetRequestOptions(handle, url, parts, limits, sink) &&
+                         SetStallWatch(handle, &stallWatch) && curl_easy_perform(handle) == CURLE_OK;
+  // The sink and the watch die with this call; the handle must not keep pointing at them.
   SetReceivers(handle, nullptr);
+  SetStallWatch(handle, nullptr);
   if (!completed) return std::nullopt;
   return sink.TakeBody();
 }

@@ -169,6 +169,14 @@ TEST_F(LoopbackTest, StalledServerIsLeftByTheClient) {
   EXPECT_TRUE(server.Finish().clientLeftDuringPause);
 }
 
+// libcurl's low-speed check averages over seconds; a few bytes and then
+// silence must still end at the stall limit, not at the total one.
+TEST_F(LoopbackTest, SilenceAfterSomeBodyIsLeftAtTheStallLimit) {
+  ScriptedServer server(ConnectionScript{{ReplyStep{"HTTP/1.0 200 OK\r\n\r\nGIF89a", kLongPause}, ReplyStep{"late"}}});
+  EXPECT_FALSE(HttpGet(server.Url("/picture"), HttpLimits{.stallTimeoutMs = 1000, .totalTimeoutMs = 60'000}).has_value());
+  EXPECT_TRUE(server.Finish().clientLeftDuringPause);
+}
+
 TEST_F(LoopbackTest, AnnouncedLengthIsReservedUpFront) {
   const std::string picture(100, 'p');
   ScriptedServer server(Answer(OkReply(picture)));
