@@ -8,7 +8,7 @@
 namespace chatmock::pictures {
 namespace {
 
-using testing::BmpSpec;
+using testing::BmpPlan;
 using testing::Bytes;
 using testing::MakeBmp;
 
@@ -30,24 +30,24 @@ std::uint32_t ColourAt(int x, int y) {
          static_cast<std::uint32_t>((x * y * 7) % 256);
 }
 
-BmpSpec IndexedSpec(int bits, int width, int height) {
-  BmpSpec spec;
-  spec.dib.width = width;
-  spec.dib.height = height;
-  spec.dib.bits = bits;
-  spec.dib.palette = MakePalette(std::size_t{1} << bits);
-  spec.dib.pixel = [bits](int x, int y) { return IndexAt(x, y, bits); };
-  return spec;
+BmpPlan IndexedPlan(int bits, int width, int height) {
+  BmpPlan plan;
+  plan.dib.width = width;
+  plan.dib.height = height;
+  plan.dib.bits = bits;
+  plan.dib.palette = MakePalette(std::size_t{1} << bits);
+  plan.dib.pixel = [bits](int x, int y) { return IndexAt(x, y, bits); };
+  return plan;
 }
 
-BmpSpec DirectSpec(int bits, int width, int height) {
-  BmpSpec spec;
-  spec.dib.width = width;
-  spec.dib.height = height;
-  spec.dib.bits = bits;
+BmpPlan DirectPlan(int bits, int width, int height) {
+  BmpPlan plan;
+  plan.dib.width = width;
+  plan.dib.height = height;
+  plan.dib.bits = bits;
   // The fourth byte of a 32-bit pixel is junk as far as BMP is concerned.
-  spec.dib.pixel = [](int x, int y) { return 0x5A000000u | ColourAt(x, y); };
-  return spec;
+  plan.dib.pixel = [](int x, int y) { return 0x5A000000u | ColourAt(x, y); };
+  return plan;
 }
 
 void ExpectPixels(const Bytes& file, int width, int height,
@@ -80,10 +80,10 @@ TEST_P(BmpDepthTest, DecodesEveryPixel) {
   constexpr int kHeight = 5;
   const int storedHeight = topDown ? -kHeight : kHeight;
   if (bits <= 8) {
-    ExpectPixels(MakeBmp(IndexedSpec(bits, kWidth, storedHeight)), kWidth, kHeight,
+    ExpectPixels(MakeBmp(IndexedPlan(bits, kWidth, storedHeight)), kWidth, kHeight,
                  [bits](int x, int y) { return PaletteColour(IndexAt(x, y, bits)); });
   } else {
-    ExpectPixels(MakeBmp(DirectSpec(bits, kWidth, storedHeight)), kWidth, kHeight, ColourAt);
+    ExpectPixels(MakeBmp(DirectPlan(bits, kWidth, storedHeight)), kWidth, kHeight, ColourAt);
   }
 }
 
@@ -99,92 +99,92 @@ INSTANTIATE_TEST_SUITE_P(Depths, BmpDepthTest,
                          });
 
 TEST(BmpPaletteTest, ColourCountLimitsThePaletteAndLaterIndicesAreBlack) {
-  BmpSpec spec = IndexedSpec(8, 6, 2);
-  spec.dib.colorsUsed = 3;
-  spec.dib.palette = MakePalette(3);
-  spec.dib.pixel = [](int x, int y) { return static_cast<std::uint32_t>(x + 6 * y); };  // 0..11
-  ExpectPixels(MakeBmp(spec), 6, 2, [](int x, int y) {
+  BmpPlan plan = IndexedPlan(8, 6, 2);
+  plan.dib.colorsUsed = 3;
+  plan.dib.palette = MakePalette(3);
+  plan.dib.pixel = [](int x, int y) { return static_cast<std::uint32_t>(x + 6 * y); };  // 0..11
+  ExpectPixels(MakeBmp(plan), 6, 2, [](int x, int y) {
     const int index = x + 6 * y;
     return index < 3 ? PaletteColour(index) : 0u;
   });
 }
 
 TEST(BmpPaletteTest, ColourCountAboveTwoToTheBitsIsClampedToIt) {
-  BmpSpec spec = IndexedSpec(4, 6, 2);
-  spec.dib.colorsUsed = 300;  // only 16 entries are written and read
-  ExpectPixels(MakeBmp(spec), 6, 2, [](int x, int y) { return PaletteColour(IndexAt(x, y, 4)); });
+  BmpPlan plan = IndexedPlan(4, 6, 2);
+  plan.dib.colorsUsed = 300;  // only 16 entries are written and read
+  ExpectPixels(MakeBmp(plan), 6, 2, [](int x, int y) { return PaletteColour(IndexAt(x, y, 4)); });
 }
 
 TEST(BmpLayoutTest, BytesBetweenPaletteAndDataOffsetAreSkipped) {
-  BmpSpec spec = IndexedSpec(8, 5, 3);
-  spec.gapBeforeRows = 37;
-  ExpectPixels(MakeBmp(spec), 5, 3, [](int x, int y) { return PaletteColour(IndexAt(x, y, 8)); });
+  BmpPlan plan = IndexedPlan(8, 5, 3);
+  plan.gapBeforeRows = 37;
+  ExpectPixels(MakeBmp(plan), 5, 3, [](int x, int y) { return PaletteColour(IndexAt(x, y, 8)); });
 }
 
 TEST(BmpLayoutTest, DataOffsetInsideThePaletteIsNoPicture) {
-  BmpSpec spec = IndexedSpec(8, 5, 3);
-  spec.gapBeforeRows = 8;
-  spec.dataOffset = 14 + 40 + 256 * 4 - 4;  // rows would overlap the last palette entry
-  EXPECT_FALSE(DecodePicture(MakeBmp(spec)).has_value());
+  BmpPlan plan = IndexedPlan(8, 5, 3);
+  plan.gapBeforeRows = 8;
+  plan.dataOffset = 14 + 40 + 256 * 4 - 4;  // rows would overlap the last palette entry
+  EXPECT_FALSE(DecodePicture(MakeBmp(plan)).has_value());
 }
 
 TEST(BmpLayoutTest, DataOffsetInsideTheHeaderIsNoPicture) {
-  BmpSpec spec = DirectSpec(24, 4, 4);
-  spec.gapBeforeRows = 60;
-  spec.dataOffset = 30;
-  EXPECT_FALSE(DecodePicture(MakeBmp(spec)).has_value());
+  BmpPlan plan = DirectPlan(24, 4, 4);
+  plan.gapBeforeRows = 60;
+  plan.dataOffset = 30;
+  EXPECT_FALSE(DecodePicture(MakeBmp(plan)).has_value());
 }
 
 TEST(BmpLayoutTest, NegativeWidthCountsAsItsAbsoluteValue) {
-  BmpSpec spec = DirectSpec(24, -7, 2);
-  ExpectPixels(MakeBmp(spec), 7, 2, ColourAt);
+  BmpPlan plan = DirectPlan(24, -7, 2);
+  ExpectPixels(MakeBmp(plan), 7, 2, ColourAt);
 }
 
 class BmpHeaderSizeTest : public ::testing::TestWithParam<std::uint32_t> {};
 
 TEST_P(BmpHeaderSizeTest, LargerHeadersPutThePaletteAfterThemselves) {
-  BmpSpec spec = IndexedSpec(4, 9, 3);
-  spec.dib.headerSize = GetParam();
-  ExpectPixels(MakeBmp(spec), 9, 3, [](int x, int y) { return PaletteColour(IndexAt(x, y, 4)); });
+  BmpPlan plan = IndexedPlan(4, 9, 3);
+  plan.dib.headerSize = GetParam();
+  ExpectPixels(MakeBmp(plan), 9, 3, [](int x, int y) { return PaletteColour(IndexAt(x, y, 4)); });
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, BmpHeaderSizeTest, ::testing::Values(40u, 52u, 56u, 108u, 124u));
 
 struct RejectedCase {
   std::string name;
-  std::function<void(BmpSpec&)> change;
+  std::function<void(BmpPlan&)> change;
 };
 
 class BmpRejectedTest : public ::testing::TestWithParam<RejectedCase> {};
 
 TEST_P(BmpRejectedTest, IsNoPicture) {
-  BmpSpec spec = DirectSpec(24, 6, 4);
-  GetParam().change(spec);
-  EXPECT_FALSE(DecodePicture(MakeBmp(spec)).has_value());
+  BmpPlan plan = DirectPlan(24, 6, 4);
+  GetParam().change(plan);
+  EXPECT_FALSE(DecodePicture(MakeBmp(plan)).has_value());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Headers, BmpRejectedTest,
-    ::testing::Values(RejectedCase{"CoreHeader", [](BmpSpec& s) { s.dib.headerSize = 12; }},
-                      RejectedCase{"Header39", [](BmpSpec& s) { s.dib.headerSize = 39; }},
-                      RejectedCase{"SixteenBits", [](BmpSpec& s) { s.dib.bits = 16; }},
-                      RejectedCase{"TwoBits", [](BmpSpec& s) { s.dib.bits = 2; }},
-                      RejectedCase{"Rle8", [](BmpSpec& s) { s.dib.compression = 1; }},
-                      RejectedCase{"Rle4", [](BmpSpec& s) { s.dib.compression = 2; }},
-                      RejectedCase{"Bitfields", [](BmpSpec& s) { s.dib.compression = 3; }},
-                      RejectedCase{"ZeroWidth", [](BmpSpec& s) { s.dib.width = 0; }},
-                      RejectedCase{"ZeroHeight", [](BmpSpec& s) { s.dib.height = 0; }}),
+    ::testing::Values(RejectedCase{"CoreHeader", [](BmpPlan& s) { s.dib.headerSize = 12; }},
+                      RejectedCase{"Header39", [](BmpPlan& s) { s.dib.headerSize = 39; }},
+                      RejectedCase{"SixteenBits", [](BmpPlan& s) { s.dib.bits = 16; }},
+                      RejectedCase{"TwoBits", [](BmpPlan& s) { s.dib.bits = 2; }},
+                      RejectedCase{"Rle8", [](BmpPlan& s) { s.dib.compression = 1; }},
+                      RejectedCase{"Rle4", [](BmpPlan& s) { s.dib.compression = 2; }},
+                      RejectedCase{"Bitfields", [](BmpPlan& s) { s.dib.compression = 3; }},
+                      RejectedCase{"ZeroWidth", [](BmpPlan& s) { s.dib.width = 0; }},
+                      RejectedCase{"ZeroHeight", [](BmpPlan& s) { s.dib.height = 0; }}),
     [](const auto& info) { return info.param.name; });
 
 TEST(BmpTruncationTest, MissingLastByteOfPixelDataIsNoPicture) {
-  Bytes file = MakeBmp(DirectSpec(24, 6, 4));
+  Bytes file = MakeBmp(DirectPlan(24, 6, 4));
   ASSERT_TRUE(DecodePicture(file).has_value());
   file.pop_back();
   EXPECT_FALSE(DecodePicture(file).has_value());
 }
 
 TEST(BmpTruncationTest, PaletteCutShortIsNoPicture) {
-  Bytes file = MakeBmp(IndexedSpec(8, 2, 2));
+  Bytes file = MakeBmp(IndexedPlan(8, 2, 2));
   file.resize(14 + 40 + 100);
   EXPECT_FALSE(DecodePicture(file).has_value());
 }

@@ -40,34 +40,34 @@ void ExpectAnimationSaneOrNone(std::span<const std::uint8_t> bytes) {
 }
 
 Bytes SmallBmp(int bits) {
-  testing::BmpSpec spec;
-  spec.dib.width = 5;
-  spec.dib.height = 3;
-  spec.dib.bits = bits;
-  if (bits <= 8) spec.dib.palette.assign(std::size_t{1} << bits, 0x123456);
-  spec.dib.pixel = [](int x, int y) { return static_cast<std::uint32_t>(x * 77 + y); };
-  return testing::MakeBmp(spec);
+  testing::BmpPlan plan;
+  plan.dib.width = 5;
+  plan.dib.height = 3;
+  plan.dib.bits = bits;
+  if (bits <= 8) plan.dib.palette.assign(std::size_t{1} << bits, 0x123456);
+  plan.dib.pixel = [](int x, int y) { return static_cast<std::uint32_t>(x * 77 + y); };
+  return testing::MakeBmp(plan);
 }
 
 Bytes SmallIcon() {
-  testing::DibSpec dib;
+  testing::DibPlan dib;
   dib.width = 4;
   dib.height = 8;
   dib.bits = 4;
   dib.palette.assign(16, 0x00FF00);
   dib.pixel = [](int x, int y) { return static_cast<std::uint32_t>(x + y); };
-  testing::IconEntrySpec small{16, 16, 0, testing::MakeDib(dib, 4)};
+  testing::IconEntryPlan small{16, 16, 0, testing::MakeDib(dib, 4)};
   testing::PutBytes(small.image, testing::MakeMaskRows(4, 4, [](int x, int) { return x == 1; }));
-  testing::IconEntrySpec other = small;
+  testing::IconEntryPlan other = small;
   other.widthByte = 32;
   other.colourByte = 16;
   return testing::MakeIconFile(1, {small, other, small});
 }
 
 Bytes SmallAnimation() {
-  testing::GifSpec spec{6, 5, {0x000000, 0xFF0000, 0x00FF00, 0x0000FF}, {}};
+  testing::GifPlan plan{6, 5, {0x000000, 0xFF0000, 0x00FF00, 0x0000FF}, {}};
   for (int i = 0; i < 3; ++i) {
-    testing::GifFrameSpec frame;
+    testing::GifFramePlan frame;
     frame.left = i;
     frame.top = i;
     frame.width = 4;
@@ -76,19 +76,19 @@ Bytes SmallAnimation() {
     frame.indices.assign(12, static_cast<std::uint8_t>(i + 1));
     frame.control = testing::GifControl{i, i + 1, 0};
     if (i == 2) frame.localTable = {0xFFFFFF, 0x101010};
-    spec.frames.push_back(frame);
+    plan.frames.push_back(frame);
   }
-  return testing::MakeGif(spec);
+  return testing::MakeGif(plan);
 }
 
 Bytes SmallPcx(bool palette) {
-  testing::PcxSpec spec;
-  spec.xMax = 6;
-  spec.yMax = 2;
-  spec.bytesPerLine = 8;
-  spec.rows.assign(3, Bytes{1, 2, 2, 2, 200, 255, 7, 0});
-  if (palette) spec.palette = std::vector<std::uint32_t>(256, 0xABCDEF);
-  return testing::MakePcx(spec);
+  testing::PcxPlan plan;
+  plan.xMax = 6;
+  plan.yMax = 2;
+  plan.bytesPerLine = 8;
+  plan.rows.assign(3, Bytes{1, 2, 2, 2, 200, 255, 7, 0});
+  if (palette) plan.palette = std::vector<std::uint32_t>(256, 0xABCDEF);
+  return testing::MakePcx(plan);
 }
 
 struct Sample {

@@ -77,7 +77,7 @@ TEST_F(ToolTest, PrintsKindAndSizeAndWritesThePixels) {
 }
 
 TEST_F(ToolTest, IconIsCompositedOntoWhite) {
-  testing::DibSpec dib;
+  testing::DibPlan dib;
   dib.width = 2;
   dib.height = 2;
   dib.bits = 32;
@@ -98,17 +98,17 @@ TEST_F(ToolTest, IconIsCompositedOntoWhite) {
 }
 
 TEST_F(ToolTest, FrameOptionShowsTheCanvasAfterThatImageAndWrapsAround) {
-  testing::GifSpec spec{3, 1, {0x000000, 0xFF0000}, {}};
+  testing::GifPlan plan{3, 1, {0x000000, 0xFF0000}, {}};
   for (int i = 0; i < 3; ++i) {
-    testing::GifFrameSpec frame;
+    testing::GifFramePlan frame;
     frame.left = i;
     frame.width = 1;
     frame.height = 1;
     frame.indices = {1};
     frame.control = testing::GifControl{0, i == 1 ? 2 : 0, -1};
-    spec.frames.push_back(frame);
+    plan.frames.push_back(frame);
   }
-  const std::string input = Write("steps.gif", testing::MakeGif(spec));
+  const std::string input = Write("steps.gif", testing::MakeGif(plan));
   struct FrameCase {
     int frame;
     std::vector<std::uint32_t> pixels;

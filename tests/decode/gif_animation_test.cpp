@@ -12,8 +12,8 @@ namespace {
 
 using testing::Bytes;
 using testing::GifControl;
-using testing::GifFrameSpec;
-using testing::GifSpec;
+using testing::GifFramePlan;
+using testing::GifPlan;
 using testing::MakeGif;
 
 // Canvases are written as rows of letters; the global table gives each
@@ -26,9 +26,9 @@ std::uint8_t IndexOf(char letter) {
   return static_cast<std::uint8_t>(std::string(kLetters).find(letter));
 }
 
-GifFrameSpec Frame(int left, int top, std::vector<std::string> rows,
+GifFramePlan Frame(int left, int top, std::vector<std::string> rows,
                    std::optional<GifControl> control = std::nullopt) {
-  GifFrameSpec frame;
+  GifFramePlan frame;
   frame.left = left;
   frame.top = top;
   frame.width = static_cast<int>(rows[0].size());
@@ -81,19 +81,19 @@ constexpr int kRestoreToBackground = 2;
 constexpr int kRestoreToPrevious = 3;
 
 // One sequence with each rule in it; every comment names what the step shows.
-GifSpec RulesAnimation() {
-  GifSpec spec{4, 4, kTable, {}};
+GifPlan RulesAnimation() {
+  GifPlan plan{4, 4, kTable, {}};
   // Delay 0 is shown for 50 ms.
-  spec.frames.push_back(Frame(0, 0, {"RRR", "RRR", "RRR"}, GifControl{0, 1, -1}));
+  plan.frames.push_back(Frame(0, 0, {"RRR", "RRR", "RRR"}, GifControl{0, 1, -1}));
   // Disposal 2: what lay under it comes back before the next image.
-  spec.frames.push_back(Frame(1, 1, {"GG", "GG"}, GifControl{7, kRestoreToBackground, -1}));
+  plan.frames.push_back(Frame(1, 1, {"GG", "GG"}, GifControl{7, kRestoreToBackground, -1}));
   // No control block: the 70 ms carry over, disposal does not.
-  spec.frames.push_back(Frame(2, 2, {"BB", "BB"}));
+  plan.frames.push_back(Frame(2, 2, {"BB", "BB"}));
   // Disposal 3 acts like 2; index of 'K' is transparent and leaves the canvas alone.
-  spec.frames.push_back(Frame(0, 0, {"YKYK"}, GifControl{3, kRestoreToPrevious, IndexOf('K')}));
+  plan.frames.push_back(Frame(0, 0, {"YKYK"}, GifControl{3, kRestoreToPrevious, IndexOf('K')}));
   // Partly off the canvas: clipped. Transparency did not carry over: 'K' is drawn.
-  spec.frames.push_back(Frame(3, 3, {"KC", "CC"}, GifControl{2, 0, -1}));
-  return spec;
+  plan.frames.push_back(Frame(3, 3, {"KC", "CC"}, GifControl{2, 0, -1}));
+  return plan;
 }
 
 TEST(GifAnimationTest, FollowsDisposalTransparencyAndDelayRules) {
@@ -124,39 +124,39 @@ TEST(GifAnimationTest, StartsOverWithoutClearingTheCanvas) {
 }
 
 TEST(GifAnimationTest, LastImagesDisposalIsUndoneBeforeTheFirstComesBack) {
-  GifSpec spec{3, 1, kTable, {}};
-  spec.frames.push_back(Frame(0, 0, {"R"}));
-  spec.frames.push_back(Frame(1, 0, {"GG"}, GifControl{0, kRestoreToBackground, -1}));
-  GifAnimation animation = ParseOrFail(MakeGif(spec));
+  GifPlan plan{3, 1, kTable, {}};
+  plan.frames.push_back(Frame(0, 0, {"R"}));
+  plan.frames.push_back(Frame(1, 0, {"GG"}, GifControl{0, kRestoreToBackground, -1}));
+  GifAnimation animation = ParseOrFail(MakeGif(plan));
   ExpectSteps(animation, {{50, "R..\n"}, {50, "RGG\n"}, {50, "R..\n"}});
 }
 
 TEST(GifAnimationTest, SingleImageIsNotAnimatedAndRedrawsItself) {
-  GifSpec spec{2, 1, kTable, {Frame(0, 0, {"RG"}, GifControl{4, 0, -1})}};
-  GifAnimation animation = ParseOrFail(MakeGif(spec));
+  GifPlan plan{2, 1, kTable, {Frame(0, 0, {"RG"}, GifControl{4, 0, -1})}};
+  GifAnimation animation = ParseOrFail(MakeGif(plan));
   EXPECT_FALSE(animation.IsAnimated());
   ExpectSteps(animation, {{40, "RG\n"}, {40, "RG\n"}});
   EXPECT_EQ(animation.NextImage(), 0);
 }
 
 TEST(GifAnimationTest, DelayBeforeTheFirstControlBlockIsFifty) {
-  GifSpec spec{1, 1, kTable, {Frame(0, 0, {"R"}), Frame(0, 0, {"G"}, GifControl{9, 0, -1}), Frame(0, 0, {"B"})}};
-  GifAnimation animation = ParseOrFail(MakeGif(spec));
+  GifPlan plan{1, 1, kTable, {Frame(0, 0, {"R"}), Frame(0, 0, {"G"}, GifControl{9, 0, -1}), Frame(0, 0, {"B"})}};
+  GifAnimation animation = ParseOrFail(MakeGif(plan));
   ExpectSteps(animation, {{50, "R\n"}, {90, "G\n"}, {90, "B\n"}, {50, "R\n"}});
 }
 
 TEST(GifAnimationTest, LocalTablesBelongToTheirImage) {
-  GifSpec spec{2, 1, kTable, {Frame(0, 0, {"RR"}), Frame(1, 0, {"R"})}};
-  spec.frames[1].localTable = {0x0000FF, 0x00FF00};  // index of 'R' is 1: green here
-  GifAnimation animation = ParseOrFail(MakeGif(spec));
+  GifPlan plan{2, 1, kTable, {Frame(0, 0, {"RR"}), Frame(1, 0, {"R"})}};
+  plan.frames[1].localTable = {0x0000FF, 0x00FF00};  // index of 'R' is 1: green here
+  GifAnimation animation = ParseOrFail(MakeGif(plan));
   ExpectSteps(animation, {{50, "RR\n"}, {50, "RG\n"}, {50, "RR\n"}});
 }
 
 // Image i drawn alone at x = i, so the canvas tells how many images play.
 Bytes Steps(int images) {
-  GifSpec spec{images, 1, kTable, {}};
-  for (int i = 0; i < images; ++i) spec.frames.push_back(Frame(i, 0, {"R"}));
-  return MakeGif(spec);
+  GifPlan plan{images, 1, kTable, {}};
+  for (int i = 0; i < images; ++i) plan.frames.push_back(Frame(i, 0, {"R"}));
+  return MakeGif(plan);
 }
 
 struct EndCase {

@@ -11,8 +11,8 @@ namespace chatmock::pictures {
 namespace {
 
 using testing::Bytes;
-using testing::GifFrameSpec;
-using testing::GifSpec;
+using testing::GifFramePlan;
+using testing::GifPlan;
 using testing::MakeGif;
 
 constexpr std::uint32_t kWhite = 0xFFFFFFFFu;
@@ -34,8 +34,8 @@ std::vector<std::uint8_t> Indices(int width, int height, int colours, int seed =
   return indices;
 }
 
-GifFrameSpec Frame(int width, int height, int colours, int seed = 0) {
-  GifFrameSpec frame;
+GifFramePlan Frame(int width, int height, int colours, int seed = 0) {
+  GifFramePlan frame;
   frame.width = width;
   frame.height = height;
   frame.indices = Indices(width, height, colours, seed);
@@ -51,7 +51,7 @@ DecodedPicture DecodeOrFail(const Bytes& bytes) {
   return std::move(*picture);
 }
 
-void ExpectFrameAtTopLeft(const DecodedPicture& picture, const GifFrameSpec& frame,
+void ExpectFrameAtTopLeft(const DecodedPicture& picture, const GifFramePlan& frame,
                           const std::vector<std::uint32_t>& table) {
   for (int y = 0; y < picture.height; ++y) {
     for (int x = 0; x < picture.width; ++x) {
@@ -92,15 +92,15 @@ class GifLzwTest : public ::testing::TestWithParam<LzwCase> {};
 
 TEST_P(GifLzwTest, DecodesWhatWasCoded) {
   const LzwCase& c = GetParam();
-  GifSpec spec{c.width, c.height, Table(c.colours), {Frame(c.width, c.height, c.colours)}};
+  GifPlan plan{c.width, c.height, Table(c.colours), {Frame(c.width, c.height, c.colours)}};
   // Pseudo-random indices defeat the coder so the table fills.
   std::uint32_t state = 12345;
-  for (std::uint8_t& index : spec.frames[0].indices) {
+  for (std::uint8_t& index : plan.frames[0].indices) {
     state = state * 1103515245u + 12345u;
     index = static_cast<std::uint8_t>((state >> 16) % c.colours);
   }
-  spec.clearWhenFull = c.clearWhenFull;
-  ExpectFrameAtTopLeft(DecodeOrFail(MakeGif(spec)), spec.frames[0], spec.globalTable);
+  plan.clearWhenFull = c.clearWhenFull;
+  ExpectFrameAtTopLeft(DecodeOrFail(MakeGif(plan)), plan.frames[0], plan.globalTable);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -117,46 +117,46 @@ class GifInterlaceTest : public ::testing::TestWithParam<int> {};
 // Heights up to 9 cover every pass being empty or ending early.
 TEST_P(GifInterlaceTest, RowsComeBackInPlace) {
   const int height = GetParam();
-  GifSpec spec{5, height, Table(16), {Frame(5, height, 16)}};
+  GifPlan plan{5, height, Table(16), {Frame(5, height, 16)}};
   for (int y = 0; y < height; ++y) {
-    for (int x = 0; x < 5; ++x) spec.frames[0].indices[y * 5 + x] = static_cast<std::uint8_t>(y);
+    for (int x = 0; x < 5; ++x) plan.frames[0].indices[y * 5 + x] = static_cast<std::uint8_t>(y);
   }
-  spec.frames[0].interlaced = true;
-  ExpectFrameAtTopLeft(DecodeOrFail(MakeGif(spec)), spec.frames[0], spec.globalTable);
+  plan.frames[0].interlaced = true;
+  ExpectFrameAtTopLeft(DecodeOrFail(MakeGif(plan)), plan.frames[0], plan.globalTable);
 }
 
 INSTANTIATE_TEST_SUITE_P(Heights, GifInterlaceTest, ::testing::Range(1, 10));
 
 TEST(GifStillTest, LocalTableOverridesGlobalTable) {
-  GifSpec spec{6, 4, Table(8), {Frame(6, 4, 8)}};
+  GifPlan plan{6, 4, Table(8), {Frame(6, 4, 8)}};
   std::vector<std::uint32_t> local = Table(8);
   for (std::uint32_t& colour : local) colour ^= 0x00FFFF;
-  spec.frames[0].localTable = local;
-  ExpectFrameAtTopLeft(DecodeOrFail(MakeGif(spec)), spec.frames[0], local);
+  plan.frames[0].localTable = local;
+  ExpectFrameAtTopLeft(DecodeOrFail(MakeGif(plan)), plan.frames[0], local);
 }
 
 TEST(GifStillTest, ImageSmallerThanScreenIsDrawnTopLeftOnWhiteIgnoringItsOffset) {
-  GifSpec spec{9, 7, Table(4), {Frame(4, 3, 4)}};
-  spec.frames[0].left = 3;
-  spec.frames[0].top = 2;
-  const DecodedPicture picture = DecodeOrFail(MakeGif(spec));
+  GifPlan plan{9, 7, Table(4), {Frame(4, 3, 4)}};
+  plan.frames[0].left = 3;
+  plan.frames[0].top = 2;
+  const DecodedPicture picture = DecodeOrFail(MakeGif(plan));
   ASSERT_EQ(picture.width, 9);
   ASSERT_EQ(picture.height, 7);
-  ExpectFrameAtTopLeft(picture, spec.frames[0], spec.globalTable);
+  ExpectFrameAtTopLeft(picture, plan.frames[0], plan.globalTable);
 }
 
 TEST(GifStillTest, ImageLargerThanScreenIsCut) {
-  GifSpec spec{3, 2, Table(4), {Frame(5, 4, 4)}};
-  const DecodedPicture picture = DecodeOrFail(MakeGif(spec));
+  GifPlan plan{3, 2, Table(4), {Frame(5, 4, 4)}};
+  const DecodedPicture picture = DecodeOrFail(MakeGif(plan));
   ASSERT_EQ(picture.width, 3);
   ASSERT_EQ(picture.height, 2);
-  ExpectFrameAtTopLeft(picture, spec.frames[0], spec.globalTable);
+  ExpectFrameAtTopLeft(picture, plan.frames[0], plan.globalTable);
 }
 
 TEST(GifStillTest, TransparentIndexShowsItsPaletteColour) {
-  GifSpec spec{4, 4, Table(4), {Frame(4, 4, 4)}};
-  spec.frames[0].control = testing::GifControl{10, 0, 2};
-  ExpectFrameAtTopLeft(DecodeOrFail(MakeGif(spec)), spec.frames[0], spec.globalTable);
+  GifPlan plan{4, 4, Table(4), {Frame(4, 4, 4)}};
+  plan.frames[0].control = testing::GifControl{10, 0, 2};
+  ExpectFrameAtTopLeft(DecodeOrFail(MakeGif(plan)), plan.frames[0], plan.globalTable);
 }
 
 struct ZeroScreenCase {
@@ -167,8 +167,8 @@ struct ZeroScreenCase {
 class GifZeroScreenTest : public ::testing::TestWithParam<ZeroScreenCase> {};
 
 TEST_P(GifZeroScreenTest, TakesTheFirstImagesSize) {
-  GifSpec spec{GetParam().width, GetParam().height, Table(4), {Frame(5, 3, 4)}};
-  const DecodedPicture picture = DecodeOrFail(MakeGif(spec));
+  GifPlan plan{GetParam().width, GetParam().height, Table(4), {Frame(5, 3, 4)}};
+  const DecodedPicture picture = DecodeOrFail(MakeGif(plan));
   EXPECT_EQ(picture.width, 5);
   EXPECT_EQ(picture.height, 3);
 }
@@ -177,34 +177,34 @@ INSTANTIATE_TEST_SUITE_P(Screens, GifZeroScreenTest,
                          ::testing::Values(ZeroScreenCase{0, 0}, ZeroScreenCase{0, 9}, ZeroScreenCase{9, 0}));
 
 TEST(GifStillTest, NoColourTableGivesAGreyRamp) {
-  GifSpec spec{4, 4, {}, {Frame(4, 4, 4)}};
-  const DecodedPicture picture = DecodeOrFail(MakeGif(spec));
+  GifPlan plan{4, 4, {}, {Frame(4, 4, 4)}};
+  const DecodedPicture picture = DecodeOrFail(MakeGif(plan));
   for (int i = 0; i < 16; ++i) {
-    const std::uint32_t grey = spec.frames[0].indices[i];
+    const std::uint32_t grey = plan.frames[0].indices[i];
     ASSERT_EQ(picture.pixels[i], kBlack | grey << 16 | grey << 8 | grey);
   }
 }
 
 TEST(GifStillTest, IndexPastTheTableIsBlack) {
-  GifSpec spec{4, 1, Table(2), {Frame(4, 1, 4)}};  // indices 0..3, table of 2
-  spec.frames[0].indices = {0, 1, 2, 3};
-  const DecodedPicture picture = DecodeOrFail(MakeGif(spec));
-  EXPECT_EQ(picture.pixels[0], kBlack | spec.globalTable[0]);
-  EXPECT_EQ(picture.pixels[1], kBlack | spec.globalTable[1]);
+  GifPlan plan{4, 1, Table(2), {Frame(4, 1, 4)}};  // indices 0..3, table of 2
+  plan.frames[0].indices = {0, 1, 2, 3};
+  const DecodedPicture picture = DecodeOrFail(MakeGif(plan));
+  EXPECT_EQ(picture.pixels[0], kBlack | plan.globalTable[0]);
+  EXPECT_EQ(picture.pixels[1], kBlack | plan.globalTable[1]);
   EXPECT_EQ(picture.pixels[2], kBlack);
   EXPECT_EQ(picture.pixels[3], kBlack);
 }
 
 // Replaces the first image's data with its first `keep` bytes, properly
 // terminated, as a server that cut the stream short might.
-Bytes CutLzwData(const GifSpec& spec, std::size_t keep) {
-  GifSpec headerOnly = spec;
-  headerOnly.frames[0].indices.clear();
-  headerOnly.trailer = false;
-  Bytes out = MakeGif(headerOnly);
+Bytes CutLzwData(const GifPlan& plan, std::size_t keep) {
+  GifPlan headerOnlyPlan = plan;
+  headerOnlyPlan.frames[0].indices.clear();
+  headerOnlyPlan.trailer = false;
+  Bytes out = MakeGif(headerOnlyPlan);
   out.resize(out.size() - 4);  // the empty image's data: size byte, two code bytes, terminator
   const int codeSize = 4;
-  const Bytes codes = testing::EncodeGifLzw(spec.frames[0].indices, codeSize, true);
+  const Bytes codes = testing::EncodeGifLzw(plan.frames[0].indices, codeSize, true);
   out.push_back(static_cast<std::uint8_t>(keep));
   out.insert(out.end(), codes.begin(), codes.begin() + static_cast<std::ptrdiff_t>(keep));
   out.push_back(0);
@@ -213,18 +213,18 @@ Bytes CutLzwData(const GifSpec& spec, std::size_t keep) {
 }
 
 TEST(GifStillTest, DataEndingEarlyLeavesTheRestAtIndexZero) {
-  GifSpec spec{16, 16, Table(16), {Frame(16, 16, 16)}};
-  for (std::uint8_t& index : spec.frames[0].indices) index = static_cast<std::uint8_t>(1 + index % 15);
-  const DecodedPicture picture = DecodeOrFail(CutLzwData(spec, 40));
+  GifPlan plan{16, 16, Table(16), {Frame(16, 16, 16)}};
+  for (std::uint8_t& index : plan.frames[0].indices) index = static_cast<std::uint8_t>(1 + index % 15);
+  const DecodedPicture picture = DecodeOrFail(CutLzwData(plan, 40));
   std::size_t decoded = 0;
   while (decoded < picture.pixels.size() &&
-         picture.pixels[decoded] == (kBlack | spec.globalTable[spec.frames[0].indices[decoded]])) {
+         picture.pixels[decoded] == (kBlack | plan.globalTable[plan.frames[0].indices[decoded]])) {
     ++decoded;
   }
   EXPECT_GT(decoded, 16u);
   EXPECT_LT(decoded, picture.pixels.size());
   for (std::size_t i = decoded; i < picture.pixels.size(); ++i) {
-    ASSERT_EQ(picture.pixels[i], kBlack | spec.globalTable[0]) << i;
+    ASSERT_EQ(picture.pixels[i], kBlack | plan.globalTable[0]) << i;
   }
 }
 
@@ -236,8 +236,8 @@ struct BrokenCase {
 class GifBrokenTest : public ::testing::TestWithParam<BrokenCase> {};
 
 TEST_P(GifBrokenTest, IsNoPicture) {
-  GifSpec spec{4, 4, Table(4), {Frame(4, 4, 4)}};
-  Bytes bytes = MakeGif(spec);
+  GifPlan plan{4, 4, Table(4), {Frame(4, 4, 4)}};
+  Bytes bytes = MakeGif(plan);
   GetParam().damage(bytes);
   EXPECT_FALSE(DecodePicture(bytes).has_value());
 }

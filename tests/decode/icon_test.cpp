@@ -10,8 +10,8 @@ namespace chatmock::pictures {
 namespace {
 
 using testing::Bytes;
-using testing::DibSpec;
-using testing::IconEntrySpec;
+using testing::DibPlan;
+using testing::IconEntryPlan;
 using testing::MakeDib;
 using testing::MakeIconFile;
 using testing::MakeMaskRows;
@@ -27,13 +27,13 @@ std::uint32_t EntryColour(int seed, int x, int y) {
 bool MaskBit(int x, int y) { return (x + 2 * y) % 3 == 0; }
 
 // A 24-bit entry with an AND mask.
-IconEntrySpec TrueColourEntry(int side, int seed, std::uint8_t colourByte = 0) {
-  DibSpec dib;
+IconEntryPlan TrueColourEntry(int side, int seed, std::uint8_t colourByte = 0) {
+  DibPlan dib;
   dib.width = side;
   dib.height = side * 2;
   dib.bits = 24;
   dib.pixel = [seed](int x, int y) { return EntryColour(seed, x, y); };
-  IconEntrySpec entry{static_cast<std::uint8_t>(side), static_cast<std::uint8_t>(side), colourByte,
+  IconEntryPlan entry{static_cast<std::uint8_t>(side), static_cast<std::uint8_t>(side), colourByte,
                       MakeDib(dib, side)};
   testing::PutBytes(entry.image, MakeMaskRows(side, side, MaskBit));
   return entry;
@@ -85,13 +85,13 @@ class IconIndexedDepthTest : public ::testing::TestWithParam<int> {};
 TEST_P(IconIndexedDepthTest, PaletteColoursUnderTheMask) {
   const int bits = GetParam();
   constexpr int kSide = 13;  // partial bytes and padding in colour and mask rows
-  DibSpec dib;
+  DibPlan dib;
   dib.width = kSide;
   dib.height = kSide * 2;
   dib.bits = bits;
   for (std::uint32_t i = 0; i < (1u << bits); ++i) dib.palette.push_back(i * 0x010305u);
   dib.pixel = [bits](int x, int y) { return static_cast<std::uint32_t>(x + y * 2) % (1u << bits); };
-  IconEntrySpec entry{kSide, kSide, 0, MakeDib(dib, kSide)};
+  IconEntryPlan entry{kSide, kSide, 0, MakeDib(dib, kSide)};
   testing::PutBytes(entry.image, MakeMaskRows(kSide, kSide, MaskBit));
   const std::optional<DecodedPicture> picture = DecodePicture(MakeIconFile(kIconType, {entry}));
   ASSERT_TRUE(picture.has_value());
@@ -106,13 +106,13 @@ TEST_P(IconIndexedDepthTest, PaletteColoursUnderTheMask) {
 
 INSTANTIATE_TEST_SUITE_P(Depths, IconIndexedDepthTest, ::testing::Values(1, 4, 8));
 
-IconEntrySpec AlphaEntry(int side, const std::function<std::uint32_t(int, int)>& argb) {
-  DibSpec dib;
+IconEntryPlan AlphaEntry(int side, const std::function<std::uint32_t(int, int)>& argb) {
+  DibPlan dib;
   dib.width = side;
   dib.height = side * 2;
   dib.bits = 32;
   dib.pixel = argb;
-  IconEntrySpec entry{static_cast<std::uint8_t>(side), static_cast<std::uint8_t>(side), 0,
+  IconEntryPlan entry{static_cast<std::uint8_t>(side), static_cast<std::uint8_t>(side), 0,
                       MakeDib(dib, side)};
   testing::PutBytes(entry.image, MakeMaskRows(side, side, MaskBit));
   return entry;
@@ -140,11 +140,11 @@ const Bytes kPngStart = {0x89, 'P', 'N', 'G', 0x0D, 0x0A, 0x1A, 0x0A, 0, 0, 0, 1
                          0, 0, 0, 32, 0, 0, 0, 32, 8, 6, 0, 0, 0};
 
 TEST(IconBrokenTest, PngEntryIsNoPicture) {
-  EXPECT_FALSE(DecodePicture(MakeIconFile(kIconType, {IconEntrySpec{32, 32, 0, kPngStart}})).has_value());
+  EXPECT_FALSE(DecodePicture(MakeIconFile(kIconType, {IconEntryPlan{32, 32, 0, kPngStart}})).has_value());
 }
 
 TEST(IconBrokenTest, PngAsTheChosenEntryIsNoPictureEvenWithGoodEntriesAround) {
-  const Bytes file = MakeIconFile(kIconType, {IconEntrySpec{32, 32, 16, kPngStart}, TrueColourEntry(48, 2)});
+  const Bytes file = MakeIconFile(kIconType, {IconEntryPlan{32, 32, 16, kPngStart}, TrueColourEntry(48, 2)});
   EXPECT_FALSE(DecodePicture(file).has_value());
 }
 
@@ -168,12 +168,12 @@ TEST(IconBrokenTest, DirectoryLongerThanTheFileIsNoPicture) {
 }
 
 TEST(IconBrokenTest, SixteenBitEntryIsNoPicture) {
-  DibSpec dib;
+  DibPlan dib;
   dib.width = 4;
   dib.height = 8;
   dib.bits = 16;
   dib.pixel = [](int, int) { return 0u; };
-  IconEntrySpec entry{4, 4, 0, MakeDib(dib, 0)};
+  IconEntryPlan entry{4, 4, 0, MakeDib(dib, 0)};
   entry.image.resize(entry.image.size() + 64, 0);
   EXPECT_FALSE(DecodePicture(MakeIconFile(kIconType, {entry})).has_value());
 }

@@ -10,7 +10,7 @@ namespace {
 
 using testing::Bytes;
 using testing::MakePcx;
-using testing::PcxSpec;
+using testing::PcxPlan;
 
 std::vector<std::uint32_t> Palette() {
   std::vector<std::uint32_t> palette;
@@ -19,15 +19,15 @@ std::vector<std::uint32_t> Palette() {
 }
 
 // 5 x 3 in a window that does not start at 0; one padding byte per line.
-PcxSpec EightBitSpec() {
-  PcxSpec spec;
-  spec.xMin = 10;
-  spec.xMax = 14;
-  spec.yMin = 20;
-  spec.yMax = 22;
-  spec.bytesPerLine = 6;
-  spec.rows = {{1, 1, 1, 200, 250, 0}, {7, 8, 9, 9, 9, 0}, {255, 254, 193, 192, 0, 0}};
-  return spec;
+PcxPlan EightBitPlan() {
+  PcxPlan plan;
+  plan.xMin = 10;
+  plan.xMax = 14;
+  plan.yMin = 20;
+  plan.yMax = 22;
+  plan.bytesPerLine = 6;
+  plan.rows = {{1, 1, 1, 200, 250, 0}, {7, 8, 9, 9, 9, 0}, {255, 254, 193, 192, 0, 0}};
+  return plan;
 }
 
 DecodedPicture DecodeOrFail(const Bytes& bytes, PictureKind kind) {
@@ -39,38 +39,38 @@ DecodedPicture DecodeOrFail(const Bytes& bytes, PictureKind kind) {
 }
 
 TEST(PcxTest, EightBitsUseTheTrailingPalette) {
-  PcxSpec spec = EightBitSpec();
-  spec.palette = Palette();
-  const DecodedPicture picture = DecodeOrFail(MakePcx(spec), PictureKind::Pcx8);
+  PcxPlan plan = EightBitPlan();
+  plan.palette = Palette();
+  const DecodedPicture picture = DecodeOrFail(MakePcx(plan), PictureKind::Pcx8);
   ASSERT_EQ(picture.width, 5);
   ASSERT_EQ(picture.height, 3);
   for (int y = 0; y < 3; ++y) {
     for (int x = 0; x < 5; ++x) {
-      ASSERT_EQ(picture.pixels[y * 5 + x], 0xFF000000u | (*spec.palette)[spec.rows[y][x]]) << x << "," << y;
+      ASSERT_EQ(picture.pixels[y * 5 + x], 0xFF000000u | (*plan.palette)[plan.rows[y][x]]) << x << "," << y;
     }
   }
 }
 
 TEST(PcxTest, EightBitsWithoutPaletteAreGrey) {
-  const PcxSpec spec = EightBitSpec();
-  const DecodedPicture picture = DecodeOrFail(MakePcx(spec), PictureKind::Pcx8);
+  const PcxPlan plan = EightBitPlan();
+  const DecodedPicture picture = DecodeOrFail(MakePcx(plan), PictureKind::Pcx8);
   for (int y = 0; y < 3; ++y) {
     for (int x = 0; x < 5; ++x) {
-      const std::uint32_t grey = spec.rows[y][x];
+      const std::uint32_t grey = plan.rows[y][x];
       ASSERT_EQ(picture.pixels[y * 5 + x], 0xFF000000u | grey << 16 | grey << 8 | grey);
     }
   }
 }
 
 TEST(PcxTest, OneBitIsWhiteForSetBitsMostSignificantFirst) {
-  PcxSpec spec;
-  spec.version = 3;
-  spec.bitsPerPixel = 1;
-  spec.xMax = 10;  // 11 pixels: the second byte is used in part
-  spec.yMax = 1;
-  spec.bytesPerLine = 2;
-  spec.rows = {{0b10110000, 0b01111111}, {0b00000001, 0b10100000}};
-  const DecodedPicture picture = DecodeOrFail(MakePcx(spec), PictureKind::Pcx1);
+  PcxPlan plan;
+  plan.version = 3;
+  plan.bitsPerPixel = 1;
+  plan.xMax = 10;  // 11 pixels: the second byte is used in part
+  plan.yMax = 1;
+  plan.bytesPerLine = 2;
+  plan.rows = {{0b10110000, 0b01111111}, {0b00000001, 0b10100000}};
+  const DecodedPicture picture = DecodeOrFail(MakePcx(plan), PictureKind::Pcx1);
   ASSERT_EQ(picture.width, 11);
   ASSERT_EQ(picture.height, 2);
   const std::string expected = "X.XX.....XX" ".......XX.X";
@@ -79,20 +79,20 @@ TEST(PcxTest, OneBitIsWhiteForSetBitsMostSignificantFirst) {
   }
 }
 
-Bytes WithRawData(const PcxSpec& spec, const Bytes& data) {
-  Bytes bytes = MakePcx(PcxSpec{spec.version, spec.bitsPerPixel, spec.planes, spec.xMin, spec.yMin,
-                                spec.xMax, spec.yMax, spec.bytesPerLine, {}, std::nullopt});
+Bytes WithRawData(const PcxPlan& plan, const Bytes& data) {
+  Bytes bytes = MakePcx(PcxPlan{plan.version, plan.bitsPerPixel, plan.planes, plan.xMin, plan.yMin,
+                                plan.xMax, plan.yMax, plan.bytesPerLine, {}, std::nullopt});
   bytes.insert(bytes.end(), data.begin(), data.end());
   return bytes;
 }
 
 TEST(PcxTest, RunsMayGoOnIntoTheNextLineAndByte192IsItself) {
-  PcxSpec spec;
-  spec.xMax = 3;
-  spec.yMax = 1;
-  spec.bytesPerLine = 4;
+  PcxPlan plan;
+  plan.xMax = 3;
+  plan.yMax = 1;
+  plan.bytesPerLine = 4;
   // A run of six 5s spans both lines; 192 is not a run marker; 193 is a run of one.
-  const DecodedPicture picture = DecodeOrFail(WithRawData(spec, {192, 0xC6, 5, 0xC1, 77}), PictureKind::Pcx8);
+  const DecodedPicture picture = DecodeOrFail(WithRawData(plan, {192, 0xC6, 5, 0xC1, 77}), PictureKind::Pcx8);
   const std::vector<std::uint32_t> expected = {192, 5, 5, 5, 5, 5, 5, 77};
   for (std::size_t i = 0; i < expected.size(); ++i) {
     ASSERT_EQ(picture.pixels[i] & 0xFF, expected[i]) << i;
@@ -101,41 +101,41 @@ TEST(PcxTest, RunsMayGoOnIntoTheNextLineAndByte192IsItself) {
 
 struct RejectedCase {
   std::string name;
-  std::function<void(PcxSpec&)> change;
+  std::function<void(PcxPlan&)> change;
 };
 
 class PcxRejectedTest : public ::testing::TestWithParam<RejectedCase> {};
 
 TEST_P(PcxRejectedTest, IsNoPicture) {
-  PcxSpec spec = EightBitSpec();
-  GetParam().change(spec);
-  EXPECT_FALSE(DecodePicture(MakePcx(spec)).has_value());
+  PcxPlan plan = EightBitPlan();
+  GetParam().change(plan);
+  EXPECT_FALSE(DecodePicture(MakePcx(plan)).has_value());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Headers, PcxRejectedTest,
-    ::testing::Values(RejectedCase{"XEndBeforeStart", [](PcxSpec& s) { s.xMax = 9; }},
-                      RejectedCase{"YEndBeforeStart", [](PcxSpec& s) { s.yMax = 19; }},
-                      RejectedCase{"ThreePlanes", [](PcxSpec& s) { s.planes = 3; }},
-                      RejectedCase{"NoPlanes", [](PcxSpec& s) { s.planes = 0; }},
-                      RejectedCase{"LinesShorterThanWidth", [](PcxSpec& s) { s.bytesPerLine = 4; }},
-                      RejectedCase{"DataRunsOut", [](PcxSpec& s) { s.rows.pop_back(); }},
-                      RejectedCase{"WindowTooWide", [](PcxSpec& s) { s.xMin = 0; s.xMax = 16384; s.bytesPerLine = 16385; }}),
+    ::testing::Values(RejectedCase{"XEndBeforeStart", [](PcxPlan& s) { s.xMax = 9; }},
+                      RejectedCase{"YEndBeforeStart", [](PcxPlan& s) { s.yMax = 19; }},
+                      RejectedCase{"ThreePlanes", [](PcxPlan& s) { s.planes = 3; }},
+                      RejectedCase{"NoPlanes", [](PcxPlan& s) { s.planes = 0; }},
+                      RejectedCase{"LinesShorterThanWidth", [](PcxPlan& s) { s.bytesPerLine = 4; }},
+                      RejectedCase{"DataRunsOut", [](PcxPlan& s) { s.rows.pop_back(); }},
+                      RejectedCase{"WindowTooWide", [](PcxPlan& s) { s.xMin = 0; s.xMax = 16384; s.bytesPerLine = 16385; }}),
     [](const auto& info) { return info.param.name; });
 
 TEST(PcxTest, OneBitWithFourPlanesIsNoPicture) {
-  PcxSpec spec;
-  spec.version = 3;
-  spec.bitsPerPixel = 1;
-  spec.planes = 4;
-  spec.xMax = 7;
-  spec.bytesPerLine = 1;
-  spec.rows = {{1}, {2}, {3}, {4}};
-  EXPECT_FALSE(DecodePicture(MakePcx(spec)).has_value());
+  PcxPlan plan;
+  plan.version = 3;
+  plan.bitsPerPixel = 1;
+  plan.planes = 4;
+  plan.xMax = 7;
+  plan.bytesPerLine = 1;
+  plan.rows = {{1}, {2}, {3}, {4}};
+  EXPECT_FALSE(DecodePicture(MakePcx(plan)).has_value());
 }
 
 TEST(PcxTest, HeaderOfExactly128BytesIsNoPicture) {
-  Bytes bytes = MakePcx(EightBitSpec());
+  Bytes bytes = MakePcx(EightBitPlan());
   bytes.resize(128);
   EXPECT_FALSE(DecodePicture(bytes).has_value());
   bytes.push_back(0);  // one data byte is not enough for 3 lines either

@@ -29,46 +29,46 @@ const std::vector<Size> kSizes = {
 };
 
 Bytes OneBitBmp(int width, int height) {
-  testing::BmpSpec spec;
-  spec.dib.width = width;
-  spec.dib.height = height;
-  spec.dib.bits = 1;
-  spec.dib.palette = {0x000000, 0xFFFFFF};
-  spec.dib.pixel = [](int x, int) { return static_cast<std::uint32_t>(x & 1); };
-  return testing::MakeBmp(spec);
+  testing::BmpPlan plan;
+  plan.dib.width = width;
+  plan.dib.height = height;
+  plan.dib.bits = 1;
+  plan.dib.palette = {0x000000, 0xFFFFFF};
+  plan.dib.pixel = [](int x, int) { return static_cast<std::uint32_t>(x & 1); };
+  return testing::MakeBmp(plan);
 }
 
 Bytes OneBitPcx(int width, int height) {
-  testing::PcxSpec spec;
-  spec.version = 3;
-  spec.bitsPerPixel = 1;
-  spec.xMax = static_cast<unsigned>(width - 1);
-  spec.yMax = static_cast<unsigned>(height - 1);
-  spec.bytesPerLine = static_cast<unsigned>((width + 7) / 8);
-  spec.rows.assign(static_cast<std::size_t>(height), Bytes(spec.bytesPerLine, 0x55));
-  return testing::MakePcx(spec);
+  testing::PcxPlan plan;
+  plan.version = 3;
+  plan.bitsPerPixel = 1;
+  plan.xMax = static_cast<unsigned>(width - 1);
+  plan.yMax = static_cast<unsigned>(height - 1);
+  plan.bytesPerLine = static_cast<unsigned>((width + 7) / 8);
+  plan.rows.assign(static_cast<std::size_t>(height), Bytes(plan.bytesPerLine, 0x55));
+  return testing::MakePcx(plan);
 }
 
 Bytes OneBitIcon(int width, int height) {
-  testing::DibSpec dib;
+  testing::DibPlan dib;
   dib.width = width;
   dib.height = height * 2;
   dib.bits = 1;
   dib.palette = {0x000000, 0xFFFFFF};
   dib.pixel = [](int x, int) { return static_cast<std::uint32_t>(x & 1); };
-  testing::IconEntrySpec entry{0, 0, 0, testing::MakeDib(dib, height)};
+  testing::IconEntryPlan entry{0, 0, 0, testing::MakeDib(dib, height)};
   testing::PutBytes(entry.image, testing::MakeMaskRows(width, height, [](int, int) { return false; }));
   return testing::MakeIconFile(1, {entry});
 }
 
 Bytes GifScreen(int width, int height) {
-  testing::GifSpec spec{width, height, {0x000000, 0xFFFFFF}, {}};
-  testing::GifFrameSpec frame;
+  testing::GifPlan plan{width, height, {0x000000, 0xFFFFFF}, {}};
+  testing::GifFramePlan frame;
   frame.width = 1;
   frame.height = 1;
   frame.indices = {1};
-  spec.frames.push_back(frame);
-  return testing::MakeGif(spec);
+  plan.frames.push_back(frame);
+  return testing::MakeGif(plan);
 }
 
 struct WriterCase {

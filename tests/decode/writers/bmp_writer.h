@@ -6,12 +6,12 @@
 
 namespace chatmock::pictures::testing {
 
-struct BmpSpec {
-  DibSpec dib;
+struct BmpPlan {
+  DibPlan dib;
   std::uint32_t gapBeforeRows = 0;            // junk bytes between palette and rows
   std::optional<std::uint32_t> dataOffset;  // overrides the honest offset
 };
 
-Bytes MakeBmp(const BmpSpec& spec);
+Bytes MakeBmp(const BmpPlan& plan);
 
 }  // namespace chatmock::pictures::testing

@@ -28,41 +28,41 @@ void PutPackedRow(Bytes& out, int width, int bits, const std::function<std::uint
 
 }  // namespace
 
-Bytes MakeDib(const DibSpec& spec, int rows) {
+Bytes MakeDib(const DibPlan& plan, int rows) {
   Bytes out;
-  PutU32(out, spec.headerSize);
-  PutU32(out, static_cast<std::uint32_t>(spec.width));
-  PutU32(out, static_cast<std::uint32_t>(spec.height));
+  PutU32(out, plan.headerSize);
+  PutU32(out, static_cast<std::uint32_t>(plan.width));
+  PutU32(out, static_cast<std::uint32_t>(plan.height));
   PutU16(out, 1);
-  PutU16(out, spec.bits);
-  PutU32(out, spec.compression);
+  PutU16(out, plan.bits);
+  PutU32(out, plan.compression);
   PutU32(out, 0);
   PutU32(out, 2835);
   PutU32(out, 2835);
-  PutU32(out, spec.colorsUsed);
+  PutU32(out, plan.colorsUsed);
   PutU32(out, 0);
-  while (out.size() < spec.headerSize) PutU8(out, 0);
-  for (std::uint32_t colour : spec.palette) {
+  while (out.size() < plan.headerSize) PutU8(out, 0);
+  for (std::uint32_t colour : plan.palette) {
     PutU8(out, colour & 0xFF);
     PutU8(out, (colour >> 8) & 0xFF);
     PutU8(out, (colour >> 16) & 0xFF);
     PutU8(out, 0);
   }
-  const bool topDown = spec.height < 0;
-  const int width = std::abs(spec.width);
+  const bool topDown = plan.height < 0;
+  const int width = std::abs(plan.width);
   for (int fileRow = 0; fileRow < rows; ++fileRow) {
     const int y = topDown ? fileRow : rows - 1 - fileRow;
-    if (spec.bits <= 8) {
-      PutPackedRow(out, width, spec.bits, [&](int x) { return spec.pixel(x, y); });
+    if (plan.bits <= 8) {
+      PutPackedRow(out, width, plan.bits, [&](int x) { return plan.pixel(x, y); });
       continue;
     }
     const std::size_t start = out.size();
     for (int x = 0; x < width; ++x) {
-      const std::uint32_t colour = spec.pixel(x, y);
+      const std::uint32_t colour = plan.pixel(x, y);
       PutU8(out, colour & 0xFF);
       PutU8(out, (colour >> 8) & 0xFF);
       PutU8(out, (colour >> 16) & 0xFF);
-      if (spec.bits == 32) PutU8(out, colour >> 24);
+      if (plan.bits == 32) PutU8(out, colour >> 24);
     }
     PadRow(out, start);
   }

@@ -10,7 +10,7 @@
 // state a picture as a function of (x, y) and check the decoder against it.
 namespace chatmock::pictures::testing {
 
-struct DibSpec {
+struct DibPlan {
   int width = 0;
   int height = 0;  // as stored: negative means top row first
   int bits = 24;
@@ -25,7 +25,7 @@ struct DibSpec {
 
 // Header + palette + rows. `rows` is the number of rows written (the header
 // may say otherwise, as icons do).
-Bytes MakeDib(const DibSpec& spec, int rows);
+Bytes MakeDib(const DibPlan& plan, int rows);
 
 // 1-bit rows, each padded to 4 bytes, bottom row first; `bit(x, y)` top row first.
 Bytes MakeMaskRows(int width, int height, const std::function<bool(int x, int y)>& bit);

@@ -47,7 +47,7 @@ void PutTable(Bytes& out, const std::vector<std::uint32_t>& table) {
   }
 }
 
-std::vector<std::uint8_t> InterlacedOrder(const GifFrameSpec& frame) {
+std::vector<std::uint8_t> InterlacedOrder(const GifFramePlan& frame) {
   std::vector<std::uint8_t> sent;
   const int passes[4][2] = {{0, 8}, {4, 8}, {2, 4}, {1, 2}};
   for (const auto& pass : passes) {
@@ -80,7 +80,7 @@ void PutControl(Bytes& out, const GifControl& control) {
   PutU8(out, 0);
 }
 
-int MinCodeSize(const GifFrameSpec& frame, const std::vector<std::uint32_t>& table) {
+int MinCodeSize(const GifFramePlan& frame, const std::vector<std::uint32_t>& table) {
   std::size_t needed = std::max<std::size_t>(table.size(), 4);
   for (std::uint8_t index : frame.indices) needed = std::max<std::size_t>(needed, index + 1u);
   return std::max(2, TableBits(needed));
@@ -120,16 +120,16 @@ Bytes EncodeGifLzw(std::span<const std::uint8_t> indices, int minCodeSize, bool 
   return packer.Finish();
 }
 
-Bytes MakeGif(const GifSpec& spec) {
+Bytes MakeGif(const GifPlan& plan) {
   Bytes out = {'G', 'I', 'F', '8', '9', 'a'};
-  PutU16(out, static_cast<unsigned>(spec.width));
-  PutU16(out, static_cast<unsigned>(spec.height));
-  const bool global = !spec.globalTable.empty();
-  PutU8(out, global ? 0x80u | static_cast<unsigned>(TableBits(spec.globalTable.size()) - 1) : 0u);
+  PutU16(out, static_cast<unsigned>(plan.width));
+  PutU16(out, static_cast<unsigned>(plan.height));
+  const bool global = !plan.globalTable.empty();
+  PutU8(out, global ? 0x80u | static_cast<unsigned>(TableBits(plan.globalTable.size()) - 1) : 0u);
   PutU8(out, 0);
   PutU8(out, 0);
-  if (global) PutTable(out, spec.globalTable);
-  for (const GifFrameSpec& frame : spec.frames) {
+  if (global) PutTable(out, plan.globalTable);
+  for (const GifFramePlan& frame : plan.frames) {
     if (frame.control) PutControl(out, *frame.control);
     PutU8(out, 0x2C);
     PutU16(out, static_cast<unsigned>(frame.left));
@@ -141,12 +141,12 @@ Bytes MakeGif(const GifSpec& spec) {
     if (local) packed |= 0x80u | static_cast<unsigned>(TableBits(frame.localTable.size()) - 1);
     PutU8(out, packed);
     if (local) PutTable(out, frame.localTable);
-    const int codeSize = MinCodeSize(frame, local ? frame.localTable : spec.globalTable);
+    const int codeSize = MinCodeSize(frame, local ? frame.localTable : plan.globalTable);
     PutU8(out, static_cast<unsigned>(codeSize));
     const std::vector<std::uint8_t> sent = frame.interlaced ? InterlacedOrder(frame) : frame.indices;
-    PutSubBlocks(out, EncodeGifLzw(sent, codeSize, spec.clearWhenFull));
+    PutSubBlocks(out, EncodeGifLzw(sent, codeSize, plan.clearWhenFull));
   }
-  if (spec.trailer) PutU8(out, 0x3B);
+  if (plan.trailer) PutU8(out, 0x3B);
   return out;
 }
 

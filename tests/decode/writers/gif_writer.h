@@ -13,7 +13,7 @@ struct GifControl {
   int transparentIndex = -1;  // -1: flag not set
 };
 
-struct GifFrameSpec {
+struct GifFramePlan {
   int left = 0;
   int top = 0;
   int width = 0;
@@ -24,11 +24,11 @@ struct GifFrameSpec {
   std::optional<GifControl> control;
 };
 
-struct GifSpec {
+struct GifPlan {
   int width = 0;
   int height = 0;
   std::vector<std::uint32_t> globalTable;  // empty: none
-  std::vector<GifFrameSpec> frames;
+  std::vector<GifFramePlan> frames;
   bool clearWhenFull = true;  // false: keep coding at 12 bits with a full table
   bool trailer = true;
 };
@@ -37,6 +37,6 @@ struct GifSpec {
 // codes a decoder cannot predict from the pixels alone.
 Bytes EncodeGifLzw(std::span<const std::uint8_t> indices, int minCodeSize, bool clearWhenFull);
 
-Bytes MakeGif(const GifSpec& spec);
+Bytes MakeGif(const GifPlan& plan);
 
 }  // namespace chatmock::pictures::testing

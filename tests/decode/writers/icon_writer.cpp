@@ -2,13 +2,13 @@
 
 namespace chatmock::pictures::testing {
 
-Bytes MakeIconFile(unsigned type, const std::vector<IconEntrySpec>& entries) {
+Bytes MakeIconFile(unsigned type, const std::vector<IconEntryPlan>& entries) {
   Bytes out;
   PutU16(out, 0);
   PutU16(out, type);
   PutU16(out, static_cast<unsigned>(entries.size()));
   std::uint32_t offset = static_cast<std::uint32_t>(6 + 16 * entries.size());
-  for (const IconEntrySpec& entry : entries) {
+  for (const IconEntryPlan& entry : entries) {
     PutU8(out, entry.widthByte);
     PutU8(out, entry.heightByte);
     PutU8(out, entry.colourByte);
@@ -19,7 +19,7 @@ Bytes MakeIconFile(unsigned type, const std::vector<IconEntrySpec>& entries) {
     PutU32(out, offset);
     offset += static_cast<std::uint32_t>(entry.image.size());
   }
-  for (const IconEntrySpec& entry : entries) PutBytes(out, entry.image);
+  for (const IconEntryPlan& entry : entries) PutBytes(out, entry.image);
   return out;
 }
 

@@ -4,7 +4,7 @@
 
 namespace chatmock::pictures::testing {
 
-struct IconEntrySpec {
+struct IconEntryPlan {
   std::uint8_t widthByte = 0;
   std::uint8_t heightByte = 0;
   std::uint8_t colourByte = 0;
@@ -12,6 +12,6 @@ struct IconEntrySpec {
 };
 
 // type 1: icon, 2: cursor. Images follow the directory in entry order.
-Bytes MakeIconFile(unsigned type, const std::vector<IconEntrySpec>& entries);
+Bytes MakeIconFile(unsigned type, const std::vector<IconEntryPlan>& entries);
 
 }  // namespace chatmock::pictures::testing

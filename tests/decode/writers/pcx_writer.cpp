@@ -15,26 +15,26 @@ Bytes EncodePcxRuns(const Bytes& decoded) {
   return out;
 }
 
-Bytes MakePcx(const PcxSpec& spec) {
+Bytes MakePcx(const PcxPlan& plan) {
   Bytes out;
   PutU8(out, 0x0A);
-  PutU8(out, spec.version);
+  PutU8(out, plan.version);
   PutU8(out, 1);
-  PutU8(out, spec.bitsPerPixel);
-  PutU16(out, spec.xMin);
-  PutU16(out, spec.yMin);
-  PutU16(out, spec.xMax);
-  PutU16(out, spec.yMax);
+  PutU8(out, plan.bitsPerPixel);
+  PutU16(out, plan.xMin);
+  PutU16(out, plan.yMin);
+  PutU16(out, plan.xMax);
+  PutU16(out, plan.yMax);
   while (out.size() < 65) PutU8(out, 0);
-  PutU8(out, spec.planes);
-  PutU16(out, spec.bytesPerLine);
+  PutU8(out, plan.planes);
+  PutU16(out, plan.bytesPerLine);
   while (out.size() < 128) PutU8(out, 0);
   Bytes decoded;
-  for (const Bytes& row : spec.rows) decoded.insert(decoded.end(), row.begin(), row.end());
+  for (const Bytes& row : plan.rows) decoded.insert(decoded.end(), row.begin(), row.end());
   PutBytes(out, EncodePcxRuns(decoded));
-  if (spec.palette) {
+  if (plan.palette) {
     PutU8(out, 12);
-    for (std::uint32_t colour : *spec.palette) {
+    for (std::uint32_t colour : *plan.palette) {
       PutU8(out, colour >> 16);
       PutU8(out, (colour >> 8) & 0xFF);
       PutU8(out, colour & 0xFF);

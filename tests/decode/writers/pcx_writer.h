@@ -6,7 +6,7 @@
 
 namespace chatmock::pictures::testing {
 
-struct PcxSpec {
+struct PcxPlan {
   unsigned version = 5;
   unsigned bitsPerPixel = 8;
   unsigned planes = 1;
@@ -19,6 +19,6 @@ struct PcxSpec {
 // Run-length codes the rows; a byte above 192 always goes out as a run so
 // that it cannot be taken for a run marker.
 Bytes EncodePcxRuns(const Bytes& decoded);
-Bytes MakePcx(const PcxSpec& spec);
+Bytes MakePcx(const PcxPlan& plan);
 
 }  // namespace chatmock::pictures::testing
