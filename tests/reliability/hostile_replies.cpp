@@ -10,6 +10,8 @@ namespace {
 constexpr milliseconds kSilence{60'000};
 constexpr std::size_t kStreamPiece = 64 * 1024;
 constexpr char kStreamFill = 'Z';
+// Long enough for the sent bytes to reach the client before the reset overtakes them.
+constexpr milliseconds kBeforeReset{20};
 
 std::string ContentLength(long long bytes) { return "Content-Length: " + std::to_string(bytes); }
 
@@ -83,8 +85,7 @@ Behaviour ResetMidBody(std::string body, std::size_t sentBytes) {
   return [body = std::move(body), sentBytes](Peer& peer, int) {
     const std::string head = ReplyHead("200 OK", {ContentLength(static_cast<long long>(body.size()))});
     if (peer.Send(head + body.substr(0, std::min(sentBytes, body.size())))) {
-      // Let the bytes reach the client before the reset overtakes them.
-      peer.Wait(milliseconds{100});
+      peer.Wait(kBeforeReset);
     }
     peer.ResetOnClose();
   };

@@ -1,0 +1,269 @@
+#!/usr/bin/python3
+"""An input storm on the real program: random presses, drags, keys and text over its window.
+
+Runs the sanitized build of chatmock in a private X display (the end-to-end
+harness's Xvfb and openbox), sends it --events random xdotool events per seed
+(no Esc among them), then Esc, and checks that it exits with 0 and that
+AddressSanitizer and UndefinedBehaviorSanitizer wrote no report. Fetches go
+to a loopback port that refuses connections, so every click on the fetch
+button ends at once.
+
+    storm.py --program build/tests/reliability/chatmock_storm_san --seeds 1 2 3 --events 10000
+"""
+
+import argparse
+import os
+import random
+import shutil
+import socket
+import sys
+import tempfile
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "e2e"))
+
+import layout  # noqa: E402
+from geometry import Rect  # noqa: E402
+from program_window import ProgramWindow  # noqa: E402
+from x_display import XDisplay  # noqa: E402
+from x_tools import XDOTOOL, ToolError  # noqa: E402
+
+# A batch is one xdotool invocation; typed text ends a batch, since xdotool's
+# type command takes every argument after it as text.
+MAX_BATCH = 40
+# Between batches the program gets this long to catch up, so the storm does
+# not only fill the X queue.
+BATCH_PAUSE = 0.02
+KEY_DELAY_MS = 4
+TYPE_DELAY_MS = 6
+DRAG_STEPS = (2, 6)
+# The window may wander when the storm drags its background; past this it is
+# put back, so that the events keep landing on it.
+WANDER_LIMIT = 40
+EXIT_TIMEOUT = 60.0
+READY_TIMEOUT = 60.0
+
+# Keys a user presses; no Escape (it closes the window) and no Alt+F4 or
+# other window manager bindings. Alt+S is the send button's mnemonic.
+KEYS = ("Tab", "shift+Tab", "Return", "KP_Enter", "Left", "Right", "Up", "Down",
+        "shift+Left", "shift+Right", "ctrl+Left", "Home", "End", "BackSpace", "Delete",
+        "space", "Page_Up", "Page_Down", "ctrl+a", "ctrl+c", "ctrl+x", "ctrl+v", "ctrl+z",
+        "ctrl+y", "shift+Home", "shift+End", "Insert", "alt+s", "F1", "a", "Z", "0", "9",
+        "comma", "period", "slash", "percent", "numbersign", "ctrl+Return")
+WORDS = ("hello", "10001", "20002", "QQ", "a b", "%41%", "#frag", "../..", "\\\\", "\"quoted\"",
+         "你好", "对方", "签名", "😀", "𠀀", "x" * 40, "line", "0", "-1", "http://127.0.0.1/")
+
+# Where a user aims: named controls more often than bare background.
+TARGETS = tuple(layout.CONTROLS.values())
+WHOLE_WINDOW = Rect(0, 0, layout.WINDOW_WIDTH, layout.WINDOW_HEIGHT)
+
+
+def weighted(rng, table):
+    """One key of table, each with its weight."""
+    total = sum(table.values())
+    pick = rng.uniform(0, total)
+    for key, weight in table.items():
+        pick -= weight
+        if pick <= 0:
+            return key
+    return key
+
+
+EVENT_WEIGHTS = {
+    "click": 30, "double_click": 6, "right_click": 2, "press_release": 6, "drag": 6,
+    "key": 30, "text": 8, "fetch": 3, "send": 5, "caption": 4,
+}
+
+
+class Storm:
+    """Random events in window coordinates, turned into xdotool commands at screen points."""
+
+    def __init__(self, rng, origin):
+        self.rng = rng
+        self.origin = origin
+
+    def point(self):
+        """A point on a control (two times in three) or anywhere on the window."""
+        if self.rng.random() < 2 / 3:
+            area = self.rng.choice(TARGETS)
+        else:
+            area = WHOLE_WINDOW
+        x = area.x + self.rng.randrange(max(1, area.w))
+        y = area.y + self.rng.randrange(max(1, area.h))
+        return self.screen(x, y)
+
+    def screen(self, x, y):
+        return str(self.origin[0] + x), str(self.origin[1] + y)
+
+    def centre_of(self, rect):
+        return self.screen(*rect.centre)
+
+    def commands(self, kind):
+        """(xdotool arguments, whether they must end the batch) for one event."""
+        rng = self.rng
+        if kind == "click":
+            return ["mousemove", *self.point(), "click", "1"], False
+        if kind == "double_click":
+            return ["mousemove", *self.point(), "click", "--repeat", "2", "--delay", "30", "1"], False
+        if kind == "right_click":
+            # A context menu may open; the next click elsewhere closes it.
+            return ["mousemove", *self.point(), "click", "3"], False
+        if kind == "press_release":
+            return ["mousemove", *self.point(), "mousedown", "1", "mousemove", *self.point(),
+                    "mouseup", "1"], False
+        if kind == "drag":
+            start = self.point()
+            dx, dy = rng.randint(-60, 60), rng.randint(-60, 60)
+            steps = rng.randint(*DRAG_STEPS)
+            moves = []
+            for step in range(1, steps + 1):
+                moves += ["mousemove", str(int(start[0]) + dx * step // steps),
+                          str(int(start[1]) + dy * step // steps), "sleep", "0.01"]
+            return ["mousemove", *start, "mousedown", "1", "sleep", "0.02", *moves, "mouseup", "1"], False
+        if kind == "key":
+            return ["key", "--delay", str(KEY_DELAY_MS), rng.choice(KEYS)], False
+        if kind == "text":
+            return ["type", "--delay", str(TYPE_DELAY_MS), "--", rng.choice(WORDS)], True
+        if kind == "fetch":
+            return ["mousemove", *self.centre_of(layout.FETCH_BUTTON), "click", "1"], False
+        if kind == "send":
+            return ["mousemove", *self.centre_of(layout.SEND_BUTTON), "click", "1"], False
+        if kind == "caption":
+            caption = rng.choice((layout.TITLE_CAPTION, layout.SIGNATURE_CAPTION))
+            return ["mousemove", *self.screen(caption.x + rng.randrange(caption.w),
+                                              caption.y + rng.randrange(caption.h)), "click", "1"], False
+        raise ValueError(kind)
+
+    def batch(self, remaining):
+        """The arguments of one xdotool call and how many events they hold."""
+        args, count = [], 0
+        while count < min(MAX_BATCH, remaining):
+            more, ends = self.commands(weighted(self.rng, EVENT_WEIGHTS))
+            args += more
+            count += 1
+            if ends:
+                break
+        return args, count
+
+
+def refusing_port():
+    """A loopback socket that is bound but never listens: connections to it are refused."""
+    holder = socket.socket(socket.AF_INET, socket.SOCK_STREAM)
+    holder.bind(("127.0.0.1", 0))
+    return holder
+
+
+def sanitizer_environment(log_dir, suppressions, proxy_port):
+    env = {
+        "ASAN_OPTIONS": f"halt_on_error=1:detect_leaks=1:log_path={log_dir}/asan",
+        "UBSAN_OPTIONS": f"halt_on_error=1:print_stacktrace=1:log_path={log_dir}/ubsan",
+        "http_proxy": f"http://127.0.0.1:{proxy_port}",
+    }
+    if suppressions:
+        env["LSAN_OPTIONS"] = f"suppressions={suppressions}:print_suppressions=0"
+    return env
+
+
+def reports_in(log_dir):
+    """The text of every non-empty sanitizer log."""
+    found = []
+    for name in sorted(os.listdir(log_dir)):
+        path = os.path.join(log_dir, name)
+        with open(path, errors="replace") as log:
+            text = log.read()
+        if text.strip():
+            found.append(f"--- {name}\n{text}")
+    return found
+
+
+def keep_in_place(window, home):
+    """Puts the window back where it started when the storm has dragged it away."""
+    here = window.geometry()
+    if abs(here.x - home.x) > WANDER_LIMIT or abs(here.y - home.y) > WANDER_LIMIT:
+        window.display.run([XDOTOOL, "windowmove", "--sync", str(window.window_id),
+                            str(home.x), str(home.y)], check=False)
+        here = window.geometry()
+    return here
+
+
+def run_seed(display, program, seed, events, suppressions):
+    """Storms one fresh program; returns a list of problems (empty when it held)."""
+    log_dir = tempfile.mkdtemp(prefix=f"chatmock-storm-{seed}-")
+    holder = refusing_port()
+    rng = random.Random(seed)
+    window = ProgramWindow.start(display, program,
+                                 extra_env=sanitizer_environment(log_dir, suppressions,
+                                                                 holder.getsockname()[1]))
+    problems = []
+    started = time.monotonic()
+    try:
+        window.activate()
+        home = window.geometry()
+        sent = 0
+        while sent < events:
+            if not window.is_running():
+                problems.append(f"seed {seed}: the program ended after {sent} events "
+                                f"with {window.process.returncode}")
+                break
+            here = keep_in_place(window, home)
+            args, count = Storm(rng, (here.x, here.y)).batch(events - sent)
+            try:
+                display.run([XDOTOOL, *args])
+            except ToolError as error:
+                problems.append(f"seed {seed}: xdotool failed after {sent} events: {error}")
+                break
+            sent += count
+            time.sleep(BATCH_PAUSE)
+        stormed = time.monotonic() - started
+        if not problems:
+            keep_in_place(window, home)
+            window.activate()
+            window.key("Escape")
+            try:
+                code = window.wait_for_exit(timeout=EXIT_TIMEOUT)
+                if code != 0:
+                    problems.append(f"seed {seed}: exit code {code}")
+            except AssertionError:
+                problems.append(f"seed {seed}: still running {EXIT_TIMEOUT} s after Esc")
+        print(f"seed {seed}: {sent} events in {stormed:.1f} s, "
+              f"{'held' if not problems else 'FAILED'}", flush=True)
+        if problems:
+            problems.append(f"seed {seed}: program output:\n{window.output()}")
+    finally:
+        window.stop()
+        holder.close()
+    reports = reports_in(log_dir)
+    if reports:
+        problems.append(f"seed {seed}: sanitizer reports in {log_dir}:\n" + "\n".join(reports))
+    else:
+        shutil.rmtree(log_dir, ignore_errors=True)
+    return problems
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--program", required=True)
+    parser.add_argument("--seeds", type=int, nargs="+", default=[1])
+    parser.add_argument("--events", type=int, default=10000)
+    parser.add_argument("--suppressions", default=None,
+                        help="a LeakSanitizer suppressions file for the libraries' own leaks")
+    options = parser.parse_args()
+
+    display = XDisplay().start()
+    problems = []
+    try:
+        for seed in options.seeds:
+            problems += run_seed(display, options.program, seed, options.events,
+                                 options.suppressions)
+    finally:
+        display.stop()
+    for problem in problems:
+        print(problem, file=sys.stderr)
+    failed = 1 if problems else 0
+    print(f"{len(options.seeds) - len({p.split(':')[0] for p in problems})} passed, "
+          f"{len({p.split(':')[0] for p in problems})} failed")
+    return failed
+
+
+if __name__ == "__main__":
+    sys.exit(main())
