@@ -88,6 +88,8 @@ std::optional<DecodedPicture> DecodeEntryImage(ByteReader& reader, PictureKind k
   if (!IsAllowedPictureSize(header->width, height)) return std::nullopt;
   const std::optional<DibPalette> palette = ReadDibPalette(reader, *header);
   if (!palette) return std::nullopt;
+  // The mask rows must be there even for a 32-bit entry with its own alpha:
+  // a file cut short anywhere is no picture, which keeps the rule simple.
   const std::uint64_t needed =
       static_cast<std::uint64_t>(DibRowStride(header->width, header->bitsPerPixel) * height) +
       static_cast<std::uint64_t>(DibRowStride(header->width, kMaskBitsPerPixel) * height);
