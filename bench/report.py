@@ -1,0 +1,183 @@
+#!/usr/bin/env python3
+"""Turns the files run-benchmarks.sh wrote into the Markdown table of BENCHMARKS.md.
+
+    report.py RESULTS_DIR > table.md
+
+Every figure is a median over the run's repetitions; ratios divide the
+program's median by the reference's from the same run.
+"""
+
+import json
+import math
+import statistics
+import sys
+from pathlib import Path
+
+DECODE_TARGETS = [
+    # (row, benchmark of the program, reference benchmark, what, target)
+    ("1", "jpeg/chat_frame/chatmock", "jpeg/chat_frame/libjpeg", "JPEG chat frame 543 x 510 vs libjpeg-turbo scanline loop", 1.05),
+    ("2", "first/show_gif/chatmock", "first/show_gif/giflib", "GIF first image (animated show, 143 x 228) vs giflib", 1.0),
+    ("2", "first/still_gif/chatmock", "first/still_gif/giflib", "GIF still (143 x 228) vs giflib", 1.0),
+    ("2", "every/show_gif/chatmock", "every/show_gif/giflib", "GIF every frame (16 frames) vs giflib DGifSlurp + compose", 1.0),
+    ("3", "first/show_gif/chatmock", "first/show_gif/qt", "GIF first image vs Qt", 1.0),
+    ("3", "first/still_gif/chatmock", "first/still_gif/qt", "GIF still vs Qt", 1.0),
+    ("3", "every/show_gif/chatmock", "every/show_gif/qt", "GIF every frame vs Qt's QImageReader", 1.0),
+    ("3", "first/chat_frame_bmp24/chatmock", "first/chat_frame_bmp24/qt", "BMP 24-bit 543 x 510 vs Qt", 1.0),
+    ("3", "first/show_bmp8/chatmock", "first/show_bmp8/qt", "BMP 8-bit 143 x 228 vs Qt", 1.0),
+    ("3", "first/avatar_ico32/chatmock", "first/avatar_ico32/qt", "ICO 32 x 32, 32-bit with alpha vs Qt", 1.0),
+    ("3", "first/avatar_ico8/chatmock", "first/avatar_ico8/qt", "ICO 32 x 32, 8-bit with mask vs Qt", 1.0),
+]
+POSTING_SIZES = [0, 100, 1000, 10000]
+LINEAR_EXPONENT = 1.15  # growth from 1,000 to 10,000 entries, allowing for noise
+CLICK_LIMIT_US = 5000
+STARTUP_RATIO = 1.3
+MEMORY_RATIO = 1.3
+ANIMATED_CPU_PERCENT = 1.0
+
+
+def load_json(path):
+    return json.loads(path.read_text()) if path.exists() else None
+
+
+def aggregates(results):
+    """{run_name: {aggregate_name: entry}} from Google Benchmark's JSON."""
+    table = {}
+    for entry in (results or {}).get("benchmarks", []):
+        if entry.get("run_type") == "aggregate":
+            table.setdefault(entry["run_name"], {})[entry["aggregate_name"]] = entry
+    return table
+
+
+def verdict(ok):
+    return "met" if ok else "**missed**"
+
+
+def speed_note(ratio):
+    return f" ({1 / ratio:.1f}x as fast)" if ratio <= 0.5 else ""
+
+
+def decode_rows(results):
+    table = aggregates(results)
+    rows = []
+    for row, ours, theirs, what, target in DECODE_TARGETS:
+        if ours not in table or theirs not in table:
+            rows.append(f"| {row} | {what} | not run | | | <= {target} | **not run** |")
+            continue
+        a = table[ours]["median"]["cpu_time"]
+        b = table[theirs]["median"]["cpu_time"]
+        cv = max(table[ours]["cv"]["cpu_time"], table[theirs]["cv"]["cpu_time"]) * 100
+        ratio = a / b
+        rows.append(f"| {row} | {what} | {a:.1f} us | {b:.1f} us | **{ratio:.2f}** (cv {cv:.0f} %) "
+                    f"| <= {target} | {verdict(ratio <= target)}{speed_note(ratio)} |")
+    return rows
+
+
+def posting_rows(results):
+    table = aggregates(results)
+    rows = []
+    for kind, what in (("handler", "send click, handler"), ("click_and_repaint", "send click with its repaint")):
+        times = {}
+        for size in POSTING_SIZES:
+            name = f"posting/{kind}/{size}/manual_time"
+            if name in table:
+                times[size] = table[name]["median"]["real_time"]
+        if len(times) != len(POSTING_SIZES):
+            rows.append(f"| 4 | {what} | not run | | | | **not run** |")
+            continue
+        per_size = ", ".join(f"{size:,}: {times[size]:.0f} us" for size in POSTING_SIZES)
+        growth = [times[size] - times[0] for size in POSTING_SIZES]
+        exponent = math.log10(growth[3] / growth[2]) if growth[2] > 0 and growth[3] > 0 else float("nan")
+        linear = exponent <= LINEAR_EXPONENT
+        fast = times[10000] < CLICK_LIMIT_US
+        rows.append(f"| 4 | {what} (thread CPU time) | {per_size} | empty: {times[0]:.0f} us "
+                    f"| growth exponent 1,000 -> 10,000: **{exponent:.2f}**; at 10,000: **{times[10000] / 1000:.2f} ms** "
+                    f"| <= linear; < 5 ms | {verdict(linear)} (linear); {verdict(fast)} (5 ms) |")
+    return rows
+
+
+def median_of(runs, label, field):
+    return statistics.median(runs[label][field])
+
+
+def process_rows(startup, platform):
+    if not startup:
+        return [f"| 5 | start-up to first frame, {platform} | not run | | | | **not run** |"]
+    program = median_of(startup, "program", "wall_ms")
+    bare = median_of(startup, "bare", "wall_ms")
+    curl = median_of(startup, "bare_with_libcurl", "wall_ms")
+    cpu_p = median_of(startup, "program", "cpu_ms")
+    cpu_b = median_of(startup, "bare", "cpu_ms")
+    ratio = program / bare
+    return [
+        f"| 5 | start-up to first frame and exit, {platform} (wall) | {program:.1f} ms | bare Qt window {bare:.1f} ms "
+        f"| **{ratio:.2f}** (CPU {cpu_p:.1f} / {cpu_b:.1f} ms = {cpu_p / cpu_b:.2f}) | <= {STARTUP_RATIO} | {verdict(ratio <= STARTUP_RATIO)} |",
+        f"| 5 | (diagnosis) bare window with libcurl linked, {platform} | {curl:.1f} ms | bare Qt window {bare:.1f} ms "
+        f"| {curl / bare:.2f} | | |",
+    ]
+
+
+def memory_rows(memory):
+    if not memory:
+        return ["| 7 | peak resident memory at rest | not run | | | | **not run** |"]
+    program = median_of(memory, "program", "max_rss_kb") / 1024
+    bare = median_of(memory, "bare", "max_rss_kb") / 1024
+    curl = median_of(memory, "bare_with_libcurl", "max_rss_kb") / 1024
+    ratio = program / bare
+    return [
+        f"| 7 | peak resident memory, shown and 1 s at rest (ru_maxrss) | {program:.1f} MiB | bare Qt window {bare:.1f} MiB "
+        f"| **{ratio:.2f}** | <= {MEMORY_RATIO} | {verdict(ratio <= MEMORY_RATIO)} |",
+        f"| 7 | (diagnosis) bare window with libcurl linked | {curl:.1f} MiB | bare Qt window {bare:.1f} MiB | {curl / bare:.2f} | | |",
+    ]
+
+
+def receivers(idle):
+    timers = idle.get("timers_by_receiver", {})
+    return ", ".join(f"{name} {count}" for name, count in sorted(timers.items())) or "none"
+
+
+def idle_rows(out):
+    rest = load_json(out / "idle-rest.json")
+    animated = load_json(out / "idle-animated.json")
+    steady = load_json(out / "idle-steady-caret.json")
+    rows = []
+    if rest:
+        rows.append(f"| 6 | idle at rest, {rest['wall_ms'] / 1000:.0f} s | {rest['cpu_percent_of_one_core']:.3f} % of a core, "
+                    f"{rest['timer_events']} timer events ({receivers(rest)}), {rest['voluntary_switches']} voluntary switches "
+                    f"| none | **{rest['timer_events']} timer wake-ups** | 0 timer wake-ups | {verdict(rest['timer_events'] == 0)} |")
+    if steady:
+        rows.append(f"| 6 | (what-if) at rest, caret blinking switched off | {steady['cpu_percent_of_one_core']:.3f} % of a core, "
+                    f"{steady['timer_events']} timer events, {steady['voluntary_switches']} voluntary switches | none "
+                    f"| {steady['timer_events']} timer wake-ups | 0 timer wake-ups | {verdict(steady['timer_events'] == 0)} |")
+    if animated:
+        cpu = animated["cpu_percent_of_one_core"]
+        rows.append(f"| 6 | idle animating 50 ms frames in 图片框3, {animated['wall_ms'] / 1000:.0f} s | {cpu:.2f} % of a core, "
+                    f"{animated['show_box_paints']} frames painted, {animated['voluntary_switches']} voluntary switches "
+                    f"| none | **{cpu:.2f} %** | < {ANIMATED_CPU_PERCENT} % | {verdict(cpu < ANIMATED_CPU_PERCENT)} |")
+    return rows or ["| 6 | idle | not run | | | | **not run** |"]
+
+
+def main():
+    out = Path(sys.argv[1])
+    lines = [
+        "| row | what | measured | reference (same run) | figure | target | verdict |",
+        "|---|---|---|---|---|---|---|",
+    ]
+    lines += decode_rows(load_json(out / "decode.json"))
+    lines += posting_rows(load_json(out / "posting.json"))
+    lines += process_rows(load_json(out / "startup-offscreen.json"), "offscreen")
+    lines += process_rows(load_json(out / "startup-xcb.json"), "xcb under Xvfb")
+    lines += idle_rows(out)
+    lines += memory_rows(load_json(out / "memory.json"))
+    print("\n".join(lines))
+    same = out / "fixtures" / "same-work.txt"
+    if same.exists():
+        print("\nSame work checked before timing:\n")
+        print("```\n" + same.read_text().rstrip() + "\n```")
+    machine = out / "machine.txt"
+    if machine.exists():
+        print("\nMachine:\n")
+        print("```\n" + machine.read_text().rstrip() + "\n```")
+
+
+if __name__ == "__main__":
+    main()
