@@ -1,13 +1,13 @@
 #include "tests/reliability/live_window.h"
 
 #include <QApplication>
+#include <QInputMethodEvent>
 #include <QTest>
 
 #include "app/shell.h"
 #include "app/values.h"
 #include "pictures/lookup.h"
 #include "pictures/picture_box.h"
-#include "transcript/posting.h"
 
 namespace chatmock::reliability {
 namespace {
@@ -16,7 +16,6 @@ constexpr int kActivationTimeoutMs = 5000;
 constexpr PropertyIndex kEditText = 8;     // edit box
 constexpr PropertyIndex kContext = 9;      // rich edit box
 constexpr PropertyIndex kPicture = 10;     // picture box
-constexpr PropertyIndex kChecked = 18;     // radio box
 
 }  // namespace
 
@@ -74,17 +73,23 @@ std::chrono::duration<double> LiveWindowTest::TimedFetch() {
 void LiveWindowTest::ExpectWindowAnswersInput(const std::string& marker) {
   ProcessPendingEvents();
   WriteText(controls::编辑框2, kEditText, "");
-  FocusControl(controls::编辑框2);
-  ASSERT_EQ(QApplication::focusWidget(), &WidgetOf(controls::编辑框2));
-  QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(marker.c_str()));
+  ClickAndType(controls::编辑框2, marker);
   EXPECT_EQ(ReadText(controls::编辑框2, kEditText), marker);
 
-  FocusControl(controls::超级编辑框2);
-  QTest::keyClicks(QApplication::focusWidget(), QString::fromLatin1(marker.c_str()));
-  WriteProperty(controls::单选框1, kChecked, kWholeValue, 1);
-  OnSendClicked();
+  ClickAndType(controls::超级编辑框2, marker);
+  QTest::mouseClick(&WidgetOf(controls::单选框1), Qt::LeftButton);
+  QTest::mouseClick(&WidgetOf(controls::图形按钮1), Qt::LeftButton);
   EXPECT_NE(TranscriptText().find(marker + "  "), std::string::npos) << "no header naming " << marker;
   EXPECT_NE(TranscriptText().find(marker + "\r\n"), std::string::npos) << "no body " << marker;
+}
+
+void LiveWindowTest::ClickAndType(ControlRef ref, const std::string& text) {
+  QWidget& target = WidgetOf(ref);
+  QTest::mouseClick(&target, Qt::LeftButton, Qt::NoModifier, QPoint(4, 4));
+  ASSERT_EQ(QApplication::focusWidget(), &target) << "a click did not give the box the focus";
+  QInputMethodEvent typed;
+  typed.setCommitString(QString::fromUtf8(text.c_str()));
+  QApplication::sendEvent(&target, &typed);
 }
 
 void LiveWindowTest::ProcessPendingEvents() {

@@ -45,9 +45,13 @@ class LiveWindowTest : public ::testing::Test {
   // Runs the fetch button's handler once; returns how long it held the window.
   std::chrono::duration<double> TimedFetch();
 
-  // Keys typed into a nickname box arrive there, and the send button posts
-  // what was typed into the typing area: the window still works.
+  // A click gives a nickname box the focus and typed text arrives there; a
+  // click on the send button posts what was typed into the typing area: the
+  // window still works. The text comes as an input method's commit, which
+  // passes no key event through the program's input pre-processing.
   void ExpectWindowAnswersInput(const std::string& marker);
+  // Clicks the control near its top-left corner and commits text to it.
+  void ClickAndType(ControlRef ref, const std::string& text);
 
   // Runs posted events and due timers, as the event loop would between inputs.
   static void ProcessPendingEvents();

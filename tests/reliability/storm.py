@@ -28,15 +28,21 @@ from program_window import ProgramWindow  # noqa: E402
 from x_display import XDisplay  # noqa: E402
 from x_tools import XDOTOOL, ToolError  # noqa: E402
 
-# A batch is one xdotool invocation; typed text ends a batch, since xdotool's
-# type command takes every argument after it as text.
-MAX_BATCH = 40
+# A batch is one xdotool invocation. Text beyond ASCII goes through xdotool's
+# type command, which takes every argument after it as text, so it ends a
+# batch; ASCII text is sent as key presses and does not.
+MAX_BATCH = 60
 # Between batches the program gets this long to catch up, so the storm does
 # not only fill the X queue.
 BATCH_PAUSE = 0.02
 KEY_DELAY_MS = 4
 TYPE_DELAY_MS = 6
 DRAG_STEPS = (2, 6)
+DRAG_STEP_PAUSE = "0.005"
+# xdotool's click command sleeps after every click; a press and a release do not.
+CLICK = ("mousedown", "1", "mouseup", "1")
+KEYSYMS = {" ": "space", "%": "percent", "#": "numbersign", ".": "period", "/": "slash",
+           "\\": "backslash", '"': "quotedbl", ":": "colon", "-": "minus"}
 # The window may wander when the storm drags its background; past this it is
 # put back, so that the events keep landing on it.
 WANDER_LIMIT = 40
@@ -102,12 +108,12 @@ class Storm:
         """(xdotool arguments, whether they must end the batch) for one event."""
         rng = self.rng
         if kind == "click":
-            return ["mousemove", *self.point(), "click", "1"], False
+            return ["mousemove", *self.point(), *CLICK], False
         if kind == "double_click":
-            return ["mousemove", *self.point(), "click", "--repeat", "2", "--delay", "30", "1"], False
+            return ["mousemove", *self.point(), *CLICK, *CLICK], False
         if kind == "right_click":
             # A context menu may open; the next click elsewhere closes it.
-            return ["mousemove", *self.point(), "click", "3"], False
+            return ["mousemove", *self.point(), "mousedown", "3", "mouseup", "3"], False
         if kind == "press_release":
             return ["mousemove", *self.point(), "mousedown", "1", "mousemove", *self.point(),
                     "mouseup", "1"], False
@@ -118,20 +124,24 @@ class Storm:
             moves = []
             for step in range(1, steps + 1):
                 moves += ["mousemove", str(int(start[0]) + dx * step // steps),
-                          str(int(start[1]) + dy * step // steps), "sleep", "0.01"]
-            return ["mousemove", *start, "mousedown", "1", "sleep", "0.02", *moves, "mouseup", "1"], False
+                          str(int(start[1]) + dy * step // steps), "sleep", DRAG_STEP_PAUSE]
+            return ["mousemove", *start, "mousedown", "1", "sleep", DRAG_STEP_PAUSE, *moves,
+                    "mouseup", "1"], False
         if kind == "key":
             return ["key", "--delay", str(KEY_DELAY_MS), rng.choice(KEYS)], False
         if kind == "text":
-            return ["type", "--delay", str(TYPE_DELAY_MS), "--", rng.choice(WORDS)], True
+            word = rng.choice(WORDS)
+            if word.isascii():
+                return ["key", "--delay", str(KEY_DELAY_MS), *(KEYSYMS.get(c, c) for c in word)], False
+            return ["type", "--delay", str(TYPE_DELAY_MS), "--", word], True
         if kind == "fetch":
-            return ["mousemove", *self.centre_of(layout.FETCH_BUTTON), "click", "1"], False
+            return ["mousemove", *self.centre_of(layout.FETCH_BUTTON), *CLICK], False
         if kind == "send":
-            return ["mousemove", *self.centre_of(layout.SEND_BUTTON), "click", "1"], False
+            return ["mousemove", *self.centre_of(layout.SEND_BUTTON), *CLICK], False
         if kind == "caption":
             caption = rng.choice((layout.TITLE_CAPTION, layout.SIGNATURE_CAPTION))
             return ["mousemove", *self.screen(caption.x + rng.randrange(caption.w),
-                                              caption.y + rng.randrange(caption.h)), "click", "1"], False
+                                              caption.y + rng.randrange(caption.h)), *CLICK], False
         raise ValueError(kind)
 
     def batch(self, remaining):
@@ -153,14 +163,17 @@ def refusing_port():
     return holder
 
 
-def sanitizer_environment(log_dir, suppressions, proxy_port):
+def sanitizer_environment(log_dir, proxy_port, leak_suppressions=None, ub_suppressions=None):
+    ub_options = f"halt_on_error=1:print_stacktrace=1:log_path={log_dir}/ubsan"
+    if ub_suppressions:
+        ub_options += f":suppressions={ub_suppressions}"
     env = {
         "ASAN_OPTIONS": f"halt_on_error=1:detect_leaks=1:log_path={log_dir}/asan",
-        "UBSAN_OPTIONS": f"halt_on_error=1:print_stacktrace=1:log_path={log_dir}/ubsan",
+        "UBSAN_OPTIONS": ub_options,
         "http_proxy": f"http://127.0.0.1:{proxy_port}",
     }
-    if suppressions:
-        env["LSAN_OPTIONS"] = f"suppressions={suppressions}:print_suppressions=0"
+    if leak_suppressions:
+        env["LSAN_OPTIONS"] = f"suppressions={leak_suppressions}:print_suppressions=0"
     return env
 
 
@@ -186,14 +199,14 @@ def keep_in_place(window, home):
     return here
 
 
-def run_seed(display, program, seed, events, suppressions):
+def run_seed(display, program, seed, events, leak_suppressions=None, ub_suppressions=None):
     """Storms one fresh program; returns a list of problems (empty when it held)."""
     log_dir = tempfile.mkdtemp(prefix=f"chatmock-storm-{seed}-")
     holder = refusing_port()
     rng = random.Random(seed)
     window = ProgramWindow.start(display, program,
-                                 extra_env=sanitizer_environment(log_dir, suppressions,
-                                                                 holder.getsockname()[1]))
+                                 extra_env=sanitizer_environment(log_dir, holder.getsockname()[1],
+                                                                 leak_suppressions, ub_suppressions))
     problems = []
     started = time.monotonic()
     try:
@@ -240,29 +253,36 @@ def run_seed(display, program, seed, events, suppressions):
     return problems
 
 
+def run_storm(program, seeds, events, leak_suppressions=None, ub_suppressions=None):
+    """Storms a fresh program per seed in one private display; returns the problems found."""
+    display = XDisplay().start()
+    problems = []
+    try:
+        for seed in seeds:
+            problems += run_seed(display, program, seed, events, leak_suppressions, ub_suppressions)
+    finally:
+        display.stop()
+    return problems
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--program", required=True)
     parser.add_argument("--seeds", type=int, nargs="+", default=[1])
     parser.add_argument("--events", type=int, default=10000)
-    parser.add_argument("--suppressions", default=None,
+    parser.add_argument("--leak-suppressions", default=None,
                         help="a LeakSanitizer suppressions file for the libraries' own leaks")
+    parser.add_argument("--ub-suppressions", default=None,
+                        help="an UndefinedBehaviorSanitizer suppressions file (pending_fault.supp "
+                             "for an interim run past a reported fault)")
     options = parser.parse_args()
-
-    display = XDisplay().start()
-    problems = []
-    try:
-        for seed in options.seeds:
-            problems += run_seed(display, options.program, seed, options.events,
-                                 options.suppressions)
-    finally:
-        display.stop()
+    problems = run_storm(options.program, options.seeds, options.events,
+                         options.leak_suppressions, options.ub_suppressions)
     for problem in problems:
         print(problem, file=sys.stderr)
-    failed = 1 if problems else 0
-    print(f"{len(options.seeds) - len({p.split(':')[0] for p in problems})} passed, "
-          f"{len({p.split(':')[0] for p in problems})} failed")
-    return failed
+    failed_seeds = {problem.split(":")[0] for problem in problems}
+    print(f"{len(options.seeds) - len(failed_seeds)} passed, {len(failed_seeds)} failed")
+    return 1 if problems else 0
 
 
 if __name__ == "__main__":
