@@ -34,7 +34,7 @@ ProgramWindow (program_window.py)
     type_text(text), key(*names)   e.g. key("Tab"), key("shift+Tab"), key("ctrl+Escape");
                                  Chinese text is bound to spare keys first (keymap.py)
     screenshot(label=None) -> Pixels in window coordinates
-    wait_for_screen(condition, what, timeout=5) -> the first Pixels for which condition holds
+    wait_for_screen(condition, what, timeout=10) -> the first Pixels for which condition holds
 XDisplay (x_display.py)
     name (":N"), env(), run(args), screenshot(rect=None), active_window(), screen,
     park_pointer()

@@ -9,7 +9,7 @@ import time
 from geometry import Rect
 from processes import start_group, stop_group
 from waiting import WaitTimeout, wait_until
-from x_tools import XDOTOOL, XPROP, XWININFO
+from x_tools import XDOTOOL, XPROP, XWININFO, ToolError
 
 # Variables that would let the machine's own settings change what the
 # program does: proxies reach the network, the others change scaling,
@@ -22,13 +22,20 @@ CLEARED_VARIABLES = (
     "QT_IM_MODULE", "XMODIFIERS", "WAYLAND_DISPLAY", "SESSION_MANAGER",
 )
 
+# Generous: the machine may be busy building while the suite runs, and a
+# passing case never waits the whole time.
 WINDOW_TIMEOUT = 15.0
 EXIT_TIMEOUT = 10.0
+SCREEN_TIMEOUT = 10.0
 TYPE_DELAY_MS = 20
 # Between the steps of a drag: the window manager needs the press before the
 # first move, and every move before the release, to follow the pointer.
 DRAG_SETTLE = 0.15
 DRAG_STEP_PAUSE = 0.03
+
+
+class ProgramExited(AssertionError):
+    """The program ended while a case still wanted its window."""
 
 
 def program_environment(display, runtime_dir, extra_env=None):
@@ -98,6 +105,13 @@ class ProgramWindow:
         wait_until(lambda: not self.is_running(), f"pid {self.pid} to exit", timeout=timeout)
         return self.process.returncode
 
+    def _fail_if_exited(self):
+        # The case failed, and its message should say how rather than name
+        # the X tool that found no window.
+        if not self.is_running():
+            raise ProgramExited(f"the program exited with {self.process.returncode}; "
+                                f"its output:\n{self.output()}")
+
     def output(self):
         """What the program wrote to stdout and stderr so far."""
         try:
@@ -115,7 +129,12 @@ class ProgramWindow:
 
     def geometry(self):
         """The window's place on the screen and its size, as xdotool reports them."""
-        answer = self.display.run([XDOTOOL, "getwindowgeometry", "--shell", str(self.window_id)])
+        try:
+            answer = self.display.run([XDOTOOL, "getwindowgeometry", "--shell",
+                                       str(self.window_id)])
+        except ToolError:
+            self._fail_if_exited()
+            raise
         values = dict(line.split("=", 1) for line in answer.split() if "=" in line)
         return Rect(int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"]))
 
@@ -151,14 +170,15 @@ class ProgramWindow:
     def activate(self):
         """Makes this the active window with the keyboard focus, and waits until it is."""
         self.display.run([XDOTOOL, "windowactivate", "--sync", str(self.window_id)], check=False)
-        wait_until(self.is_active, f"window {self.window_id} to become active", timeout=5)
+        wait_until(self.is_active, f"window {self.window_id} to become active",
+                   timeout=SCREEN_TIMEOUT)
         return self
 
     def move_to(self, x, y):
         """Has the window manager move the window's top-left corner to (x, y) of the screen."""
         self.display.run([XDOTOOL, "windowmove", str(self.window_id), str(x), str(y)])
         wait_until(lambda: self.geometry()[:2] == (x, y), f"the window to move to ({x}, {y})",
-                   timeout=5)
+                   timeout=SCREEN_TIMEOUT)
         return self
 
     def screen_point(self, x, y):
@@ -227,7 +247,7 @@ class ProgramWindow:
             self._recorder(label or "window", shot)
         return shot
 
-    def wait_for_screen(self, condition, what, timeout=5.0):
+    def wait_for_screen(self, condition, what, timeout=SCREEN_TIMEOUT):
         """Screenshots until condition(shot) is true and returns that shot."""
         found = []
 

@@ -24,7 +24,7 @@ class WindowDragCases(ChatmockTestCase):
                      and abs(now.y - expected[1]) <= TOLERANCE)
             return close and now
         try:
-            end = wait_until(moved_there, f"the window to move to {expected}", timeout=5)
+            end = wait_until(moved_there, f"the window to move to {expected}", timeout=10)
         except WaitTimeout:
             w.screenshot("after the drag")
             self.fail(f"dragging from ({x}, {y}) by {DRAG_BY} left the window at "
