@@ -2,6 +2,8 @@
 // readers on the same bytes, side by side in one run. Before timing, each
 // pair is checked to produce the same pixels, so the times compare the
 // same work.
+//
+//   chatmock_bench_decode [--fixtures-out=DIR] [Google Benchmark flags]
 
 #include <QCoreApplication>
 #include <QFile>
@@ -10,12 +12,14 @@
 
 #include <cstdio>
 #include <cstring>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "bench/decode_fixtures.h"
 #include "bench/giflib_canvas.h"
 #include "bench/libjpeg_scanlines.h"
+#include "bench/paired_ratio.h"
 #include "bench/qt_readers.h"
 #include "pictures/decode/decode.h"
 #include "pictures/decode/gif_animation.h"
@@ -140,36 +144,61 @@ void WriteFixtures(const std::string& dir, const std::vector<PictureFile>& files
   WriteFile(dir + "/same-work.txt", {reinterpret_cast<const std::uint8_t*>(text.data()), text.size()});
 }
 
-template <class Decode>
-void Register(const std::string& name, Decode decode) {
-  benchmark::RegisterBenchmark(name.c_str(), [decode](benchmark::State& state) {
-    for (auto _ : state) decode();
+using Work = std::function<void()>;
+
+constexpr double kPairedSeconds = 1.0;
+
+// Each decoder alone, for its absolute time, and each comparison as pairs
+// taken in turn, for a ratio that the machine's load changes do not skew.
+void Register(const std::string& name, const Work& work) {
+  benchmark::RegisterBenchmark(name.c_str(), [work](benchmark::State& state) {
+    for (auto _ : state) work();
   })->Unit(benchmark::kMicrosecond);
+}
+
+void RegisterPair(const std::string& subject, const std::string& reference, const Work& ours,
+                  const Work& theirs) {
+  benchmark::RegisterBenchmark(("pair/" + subject + "/" + reference).c_str(),
+                               [ours, theirs](benchmark::State& state) { RunPaired(state, ours, theirs); })
+      ->MinTime(kPairedSeconds)
+      ->Repetitions(1)
+      ->Unit(benchmark::kMicrosecond);
+}
+
+void RegisterComparisons(const std::string& subject, const Work& ours,
+                         const std::vector<std::pair<std::string, Work>>& references) {
+  Register(subject + "/chatmock", ours);
+  for (const auto& [name, work] : references) {
+    Register(subject + "/" + name, work);
+    RegisterPair(subject, name, ours, work);
+  }
 }
 
 void RegisterJpeg() {
   const std::span<const std::uint8_t> jpeg = ChatFrameJpeg();
-  Register("jpeg/chat_frame/chatmock", [jpeg] { benchmark::DoNotOptimize(DecodePicture(jpeg)); });
-  Register("jpeg/chat_frame/libjpeg", [jpeg] { benchmark::DoNotOptimize(DecodeWithLibjpeg(jpeg)); });
+  RegisterComparisons("jpeg/chat_frame", [jpeg] { benchmark::DoNotOptimize(DecodePicture(jpeg)); },
+                      {{"libjpeg", [jpeg] { benchmark::DoNotOptimize(DecodeWithLibjpeg(jpeg)); }}});
 }
 
 void RegisterFirstImage(const PictureFile& file) {
   const std::span<const std::uint8_t> bytes = file.bytes;
   const char* format = file.format.c_str();
-  Register("first/" + file.name + "/chatmock", [bytes] { benchmark::DoNotOptimize(DecodePicture(bytes)); });
+  std::vector<std::pair<std::string, Work>> references;
   if (file.format == "GIF") {
-    Register("first/" + file.name + "/giflib", [bytes] { benchmark::DoNotOptimize(GiflibFirstImage(bytes)); });
+    references.emplace_back("giflib", [bytes] { benchmark::DoNotOptimize(GiflibFirstImage(bytes)); });
   }
-  Register("first/" + file.name + "/qt", [bytes, format] { benchmark::DoNotOptimize(QtFirstImage(bytes, format)); });
+  references.emplace_back("qt", [bytes, format] { benchmark::DoNotOptimize(QtFirstImage(bytes, format)); });
+  RegisterComparisons("first/" + file.name, [bytes] { benchmark::DoNotOptimize(DecodePicture(bytes)); },
+                      references);
 }
 
 void RegisterEveryFrame(const PictureFile& file) {
   const std::span<const std::uint8_t> bytes = file.bytes;
   const char* format = file.format.c_str();
   const auto keep = [](const auto& frame) { benchmark::DoNotOptimize(frame); };
-  Register("every/" + file.name + "/chatmock", [bytes, keep] { ChatmockEveryFrame(bytes, keep); });
-  Register("every/" + file.name + "/giflib", [bytes, keep] { GiflibEveryFrame(bytes, keep); });
-  Register("every/" + file.name + "/qt", [bytes, format, keep] { QtEveryFrame(bytes, format, keep); });
+  RegisterComparisons("every/" + file.name, [bytes, keep] { ChatmockEveryFrame(bytes, keep); },
+                      {{"giflib", [bytes, keep] { GiflibEveryFrame(bytes, keep); }},
+                       {"qt", [bytes, format, keep] { QtEveryFrame(bytes, format, keep); }}});
 }
 
 // Takes our own flag out of argv before Google Benchmark sees it.

@@ -21,7 +21,7 @@ mkdir -p "$out/fixtures"
 
 # Repetitions in random order, medians: the machine is shared, and a
 # neighbour's burst should land on both sides of a comparison alike.
-decode_repetitions=12
+decode_repetitions=10
 posting_repetitions=5
 startup_runs=20
 startup_xcb_runs=12
