@@ -46,6 +46,7 @@ KEYSYMS = {" ": "space", "%": "percent", "#": "numbersign", ".": "period", "/": 
 # The window may wander when the storm drags its background; past this it is
 # put back, so that the events keep landing on it.
 WANDER_LIMIT = 40
+SETTLE_AFTER_MOVE = 0.1
 EXIT_TIMEOUT = 60.0
 READY_TIMEOUT = 60.0
 
@@ -190,13 +191,36 @@ def reports_in(log_dir):
 
 
 def keep_in_place(window, home):
-    """Puts the window back where it started when the storm has dragged it away."""
+    """Puts the window back where it started when the storm has dragged it away.
+
+    No --sync: while the window manager still moves the window (a drag on
+    the background hands the move to it) xdotool would wait for a move that
+    never comes.
+    """
     here = window.geometry()
     if abs(here.x - home.x) > WANDER_LIMIT or abs(here.y - home.y) > WANDER_LIMIT:
-        window.display.run([XDOTOOL, "windowmove", "--sync", str(window.window_id),
-                            str(home.x), str(home.y)], check=False)
+        window.display.run([XDOTOOL, "windowmove", str(window.window_id), str(home.x), str(home.y)],
+                           check=False)
+        time.sleep(SETTLE_AFTER_MOVE)
         here = window.geometry()
     return here
+
+
+def close_with_esc(window, home, seed):
+    """Esc on the stormed window; the problems if it does not end with 0."""
+    try:
+        keep_in_place(window, home)
+        window.activate()
+        # A click on a plain label first closes any context menu the storm left
+        # open, which would otherwise take the Esc for itself.
+        window.click(*layout.CONTROLS["透明标签4"].centre)
+        window.key("Escape")
+        code = window.wait_for_exit(timeout=EXIT_TIMEOUT)
+    except ToolError as error:
+        return [f"seed {seed}: the window could not be reached for Esc: {error}"]
+    except AssertionError as error:
+        return [f"seed {seed}: not ended {EXIT_TIMEOUT} s after Esc: {error}"]
+    return [] if code == 0 else [f"seed {seed}: exit code {code}"]
 
 
 def run_seed(display, program, seed, events, leak_suppressions=None, ub_suppressions=None):
@@ -218,9 +242,9 @@ def run_seed(display, program, seed, events, leak_suppressions=None, ub_suppress
                 problems.append(f"seed {seed}: the program ended after {sent} events "
                                 f"with {window.process.returncode}")
                 break
-            here = keep_in_place(window, home)
-            args, count = Storm(rng, (here.x, here.y)).batch(events - sent)
             try:
+                here = keep_in_place(window, home)
+                args, count = Storm(rng, (here.x, here.y)).batch(events - sent)
                 display.run([XDOTOOL, *args])
             except ToolError as error:
                 problems.append(f"seed {seed}: xdotool failed after {sent} events: {error}")
@@ -229,19 +253,13 @@ def run_seed(display, program, seed, events, leak_suppressions=None, ub_suppress
             time.sleep(BATCH_PAUSE)
         stormed = time.monotonic() - started
         if not problems:
-            keep_in_place(window, home)
-            window.activate()
-            window.key("Escape")
-            try:
-                code = window.wait_for_exit(timeout=EXIT_TIMEOUT)
-                if code != 0:
-                    problems.append(f"seed {seed}: exit code {code}")
-            except AssertionError:
-                problems.append(f"seed {seed}: still running {EXIT_TIMEOUT} s after Esc")
+            problems += close_with_esc(window, home, seed)
         print(f"seed {seed}: {sent} events in {stormed:.1f} s, "
               f"{'held' if not problems else 'FAILED'}", flush=True)
         if problems:
             problems.append(f"seed {seed}: program output:\n{window.output()}")
+            for problem in problems:
+                print(problem, file=sys.stderr, flush=True)
     finally:
         window.stop()
         holder.close()
@@ -278,8 +296,6 @@ def main():
     options = parser.parse_args()
     problems = run_storm(options.program, options.seeds, options.events,
                          options.leak_suppressions, options.ub_suppressions)
-    for problem in problems:
-        print(problem, file=sys.stderr)
     failed_seeds = {problem.split(":")[0] for problem in problems}
     print(f"{len(options.seeds) - len(failed_seeds)} passed, {len(failed_seeds)} failed")
     return 1 if problems else 0
