@@ -15,19 +15,22 @@
 namespace chatmock {
 namespace {
 
+Qt::MouseButton ButtonOf(const QEvent& event) {
+  return static_cast<const QMouseEvent&>(event).button();
+}
+
 std::int32_t CommonEventOf(const QEvent& event) {
-  const auto* mouse = static_cast<const QMouseEvent*>(&event);
   switch (event.type()) {
     case QEvent::MouseButtonPress:
-      if (mouse->button() == Qt::LeftButton) return events::kLeftDown;
-      if (mouse->button() == Qt::RightButton) return events::kRightDown;
+      if (ButtonOf(event) == Qt::LeftButton) return events::kLeftDown;
+      if (ButtonOf(event) == Qt::RightButton) return events::kRightDown;
       return 0;
     case QEvent::MouseButtonRelease:
-      if (mouse->button() == Qt::LeftButton) return events::kLeftUp;
-      if (mouse->button() == Qt::RightButton) return events::kRightUp;
+      if (ButtonOf(event) == Qt::LeftButton) return events::kLeftUp;
+      if (ButtonOf(event) == Qt::RightButton) return events::kRightUp;
       return 0;
     case QEvent::MouseButtonDblClick:
-      return mouse->button() == Qt::LeftButton ? events::kDoubleClick : 0;
+      return ButtonOf(event) == Qt::LeftButton ? events::kDoubleClick : 0;
     case QEvent::MouseMove: return events::kMouseMove;
     case QEvent::Wheel: return events::kWheel;
     case QEvent::KeyPress: return events::kKeyDown;
@@ -123,7 +126,7 @@ bool InputPreprocessor::eventFilter(QObject* watched, QEvent* event) {
     return false;
   }
   if (SeenAlready(*event)) return false;
-  if (IsMouseInput(type)) return PreprocessMouse(*window, control, *static_cast<QMouseEvent*>(event));
+  if (IsMouseInput(type)) return PreprocessMouse(*window, control, *event);
 
   auto& key = *static_cast<QKeyEvent*>(event);
   if (control != nullptr && !control->widget->isEnabled()) return false;
@@ -136,8 +139,9 @@ bool InputPreprocessor::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool InputPreprocessor::PreprocessMouse(MainWindow& window, LiveControl* control,
-                                        QMouseEvent& event) {
-  const bool leftPress = event.type() == QEvent::MouseButtonPress && event.button() == Qt::LeftButton;
+                                        const QEvent& event) {
+  // A wheel turn is pointer input too, but not a mouse event.
+  const bool leftPress = event.type() == QEvent::MouseButtonPress && ButtonOf(event) == Qt::LeftButton;
   if (leftPress && window.Def().dragAnywhere) {
     if (control == nullptr) {
       // The background: moves the window like a title bar, and the press goes

@@ -30,7 +30,7 @@ class InputPreprocessor : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  bool PreprocessMouse(MainWindow& window, LiveControl* control, QMouseEvent& event);
+  bool PreprocessMouse(MainWindow& window, LiveControl* control, const QEvent& event);
   bool PreprocessKeyDown(MainWindow& window, LiveControl* control, QKeyEvent& event);
   bool SwitchRadioBox(MainWindow& window, LiveControl& from, bool forward);
   bool PickMnemonic(MainWindow& window, QChar key);
