@@ -123,6 +123,7 @@ void PictureBox::WriteBorder(const RawInput& value) { border_ = std::min(value.n
 RawValue PictureBox::ReadBackColor() const { return NumberValue(static_cast<std::int32_t>(backColor_)); }
 void PictureBox::WriteBackColor(const RawInput& value) {
   backColor_ = static_cast<std::uint32_t>(value.number);
+  update();
 }
 
 RawValue PictureBox::ReadPicture() const { return RawValue{0, bytes_.toStdString()}; }
@@ -131,7 +132,7 @@ void PictureBox::WritePicture(const RawInput& value) { SetPicture(AsBytes(value.
 RawValue PictureBox::ReadDisplayMode() const { return NumberValue(static_cast<int>(displayMode_)); }
 void PictureBox::WriteDisplayMode(const RawInput& value) {
   displayMode_ = static_cast<DisplayMode>(std::min(value.number, kLastDisplayMode));
-  repaint();
+  update();
 }
 
 RawValue PictureBox::ReadPlayAnimation() const { return NumberValue(playAnimation_ ? 1 : 0); }
