@@ -150,13 +150,15 @@ void MainWindow::closeEvent(QCloseEvent* event) {
   RaiseEvent(kWindowItself, events::kDestroyed);
 }
 
+// LoadWindow raises the first moved and resized events itself; the move and
+// resize that Qt still holds for the first show are those same ones again.
 void MainWindow::moveEvent(QMoveEvent* event) {
-  RaiseEvent(kWindowItself, events::kMoved);
+  if (isVisible()) RaiseEvent(kWindowItself, events::kMoved);
   QWidget::moveEvent(event);
 }
 
 void MainWindow::resizeEvent(QResizeEvent* event) {
-  RaiseEvent(kWindowItself, events::kResized);
+  if (isVisible()) RaiseEvent(kWindowItself, events::kResized);
   QWidget::resizeEvent(event);
 }
 
