@@ -150,7 +150,7 @@ TEST(IconBrokenTest, PngAsTheChosenEntryIsNoPictureEvenWithGoodEntriesAround) {
 
 TEST(IconBrokenTest, MissingMaskIsNoPicture) {
   Bytes file = MakeIconFile(kIconType, {TrueColourEntry(16, 1)});
-  file.resize(file.size() - 4);  // part of the last mask row
+  file.erase(file.end() - 4, file.end());  // part of the last mask row
   EXPECT_FALSE(DecodePicture(file).has_value());
 }
 
