@@ -7,7 +7,7 @@ Every figure is a median over the run's repetitions. Whole-process ratios
 are the median of each round's ratio (a round runs the commands back to
 back). A decoding ratio is
 the median of ratios taken over pairs timed in turn (the "pair/" runs);
-the ratio of the two separate medians is shown beside it as "apart".
+the ratio of the two separate medians is shown beside it ("separate runs").
 """
 
 import json
@@ -84,7 +84,7 @@ def decode_rows(results):
         ratio = pair["ratio"]
         rows.append(f"| {row} | {what} | {a:.1f} us | {b:.1f} us | **{ratio:.2f}** "
                     f"(quartiles {pair['ratio_q1']:.2f}-{pair['ratio_q3']:.2f}, {int(pair['pairs'])} pairs; "
-                    f"apart {a / b:.2f}) | <= {target} | {verdict(ratio <= target)}{speed_note(ratio)} |")
+                    f"separate runs {a / b:.2f}) | <= {target} | {verdict(ratio <= target)}{speed_note(ratio)} |")
     return rows
 
 
