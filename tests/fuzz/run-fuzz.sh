@@ -14,7 +14,7 @@ seconds=$1
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source_dir=${CHATMOCK_SOURCE_DIR:-$(cd "$here/../.." && pwd)}
 build=${CHATMOCK_FUZZ_BUILD:-$source_dir/build-fuzz}
-targets=(decode_picture gif_animation)
+read -r -a targets <<< "${CHATMOCK_FUZZ_TARGETS:-decode_picture gif_animation http_address code_page}"
 
 CC=clang-14 CXX=clang++-14 cmake -S "$source_dir" -B "$build" -G Ninja \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCHATMOCK_FUZZ=ON > "$build.configure.log" 2>&1 ||
