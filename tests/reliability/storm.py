@@ -25,7 +25,7 @@ sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), ".."
 import layout  # noqa: E402
 from geometry import Rect  # noqa: E402
 from program_window import ProgramWindow  # noqa: E402
-from x_display import XDisplay  # noqa: E402
+from x_display import SCREEN_HEIGHT, SCREEN_WIDTH, XDisplay  # noqa: E402
 from x_tools import XDOTOOL, ToolError  # noqa: E402
 
 # A batch is one xdotool invocation. Text beyond ASCII goes through xdotool's
@@ -47,6 +47,8 @@ KEYSYMS = {" ": "space", "%": "percent", "#": "numbersign", ".": "period", "/": 
 # put back, so that the events keep landing on it.
 WANDER_LIMIT = 40
 SETTLE_AFTER_MOVE = 0.1
+SLOW_CLICK = "0.1"
+SCREEN = Rect(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT)
 EXIT_TIMEOUT = 60.0
 READY_TIMEOUT = 60.0
 
@@ -100,7 +102,7 @@ class Storm:
         return self.screen(x, y)
 
     def screen(self, x, y):
-        return str(self.origin[0] + x), str(self.origin[1] + y)
+        return clamped(self.origin[0] + x, self.origin[1] + y)
 
     def centre_of(self, rect):
         return self.screen(*rect.centre)
@@ -124,8 +126,9 @@ class Storm:
             steps = rng.randint(*DRAG_STEPS)
             moves = []
             for step in range(1, steps + 1):
-                moves += ["mousemove", str(int(start[0]) + dx * step // steps),
-                          str(int(start[1]) + dy * step // steps), "sleep", DRAG_STEP_PAUSE]
+                moves += ["mousemove", *clamped(int(start[0]) + dx * step // steps,
+                                                int(start[1]) + dy * step // steps),
+                          "sleep", DRAG_STEP_PAUSE]
             return ["mousemove", *start, "mousedown", "1", "sleep", DRAG_STEP_PAUSE, *moves,
                     "mouseup", "1"], False
         if kind == "key":
@@ -193,17 +196,27 @@ def reports_in(log_dir):
 def keep_in_place(window, home):
     """Puts the window back where it started when the storm has dragged it away.
 
-    No --sync: while the window manager still moves the window (a drag on
-    the background hands the move to it) xdotool would wait for a move that
-    never comes.
+    A press on the background hands the move to the window manager, which
+    then follows the pointer until it sees the release; when the storm's
+    release came first, the window rides along with every later pointer
+    move. A slow click on a plain label ends such a move; only then does the
+    window go back. No --sync: xdotool would wait for a move the window
+    manager may refuse. Returns the window's geometry and whether it had wandered.
     """
     here = window.geometry()
-    if abs(here.x - home.x) > WANDER_LIMIT or abs(here.y - home.y) > WANDER_LIMIT:
-        window.display.run([XDOTOOL, "windowmove", str(window.window_id), str(home.x), str(home.y)],
-                           check=False)
-        time.sleep(SETTLE_AFTER_MOVE)
-        here = window.geometry()
-    return here
+    if abs(here.x - home.x) <= WANDER_LIMIT and abs(here.y - home.y) <= WANDER_LIMIT:
+        return here, False
+    label = layout.CONTROLS["透明标签4"].centre
+    window.display.run([XDOTOOL, "mousemove", *clamped(here.x + label[0], here.y + label[1]),
+                        "mousedown", "1", "sleep", SLOW_CLICK, "mouseup", "1", "sleep", SLOW_CLICK,
+                        "windowmove", str(window.window_id), str(home.x), str(home.y)], check=False)
+    time.sleep(SETTLE_AFTER_MOVE)
+    return window.geometry(), True
+
+
+def clamped(x, y):
+    """A screen point as xdotool takes it: on the screen, never negative."""
+    return (str(min(max(x, 0), SCREEN.w - 1)), str(min(max(y, 0), SCREEN.h - 1)))
 
 
 def close_with_esc(window, home, seed):
@@ -236,14 +249,15 @@ def run_seed(display, program, seed, events, leak_suppressions=None, ub_suppress
     try:
         window.activate()
         home = window.geometry()
-        sent = 0
+        sent = wanderings = 0
         while sent < events:
             if not window.is_running():
                 problems.append(f"seed {seed}: the program ended after {sent} events "
                                 f"with {window.process.returncode}")
                 break
             try:
-                here = keep_in_place(window, home)
+                here, wandered = keep_in_place(window, home)
+                wanderings += wandered
                 args, count = Storm(rng, (here.x, here.y)).batch(events - sent)
                 display.run([XDOTOOL, *args])
             except ToolError as error:
@@ -254,7 +268,7 @@ def run_seed(display, program, seed, events, leak_suppressions=None, ub_suppress
         stormed = time.monotonic() - started
         if not problems:
             problems += close_with_esc(window, home, seed)
-        print(f"seed {seed}: {sent} events in {stormed:.1f} s, "
+        print(f"seed {seed}: {sent} events in {stormed:.1f} s, window put back {wanderings} times, "
               f"{'held' if not problems else 'FAILED'}", flush=True)
         if problems:
             problems.append(f"seed {seed}: program output:\n{window.output()}")
