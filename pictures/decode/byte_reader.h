@@ -71,6 +71,12 @@ class ByteReader {
     return part;
   }
 
+  // The bytes not read yet, for loops that have already checked their length
+  // against Remaining(); empty once failed.
+  std::span<const std::uint8_t> Rest() const {
+    return failed_ ? std::span<const std::uint8_t>() : bytes_.subspan(position_);
+  }
+
   // True when the next bytes equal `expected`; reads nothing.
   bool StartsWith(std::span<const std::uint8_t> expected) const {
     if (!Has(expected.size())) return false;

@@ -1,5 +1,7 @@
 #include "pictures/decode/dib.h"
 
+#include <algorithm>
+
 #include "pictures/decode/picture_size.h"
 
 namespace chatmock::pictures {
@@ -24,8 +26,21 @@ std::uint32_t ReadBgr(ByteReader& row) {
   return OpaqueRgb(red, green, blue);
 }
 
+// One palette lookup a byte: the common case, worth its own loop.
+void ReadByteIndexedRow(const ByteReader& row, std::int64_t width, const DibPalette& palette,
+                        std::uint32_t* out) {
+  const std::span<const std::uint8_t> bytes = row.Rest();
+  const std::size_t count = std::min(bytes.size(), static_cast<std::size_t>(width));
+  static_assert(kDibPaletteCapacity > 0xFF, "any byte must be a valid palette index");
+  for (std::size_t x = 0; x < count; ++x) out[x] = palette[bytes[x]];
+}
+
 void ReadIndexedRow(ByteReader& row, int bits, std::int64_t width, const DibPalette& palette,
                     std::uint32_t* out) {
+  if (bits == kBitsPerByte && row.Remaining() >= static_cast<std::uint64_t>(width)) {
+    ReadByteIndexedRow(row, width, palette, out);
+    return;
+  }
   const unsigned mask = (1u << bits) - 1;
   const int pixelsPerByte = kBitsPerByte / bits;
   std::int64_t x = 0;
