@@ -55,11 +55,19 @@ QString ParagraphsFromText(std::string_view bytes) {
   return text;
 }
 
-QString TextWithCrLf(QString text) {
-  text.replace(QChar::ParagraphSeparator, QChar('\n'));
-  text.replace(QChar::LineSeparator, QChar('\n'));
-  text.replace(QStringLiteral("\n"), QStringLiteral("\r\n"));
-  return text;
+// Paragraph and line separators as "\r\n", in one pass.
+QString TextWithCrLf(const QString& text) {
+  QString result;
+  result.reserve(text.size() + text.count(QChar('\n')) + 16);
+  for (const QChar c : text) {
+    if (c == QChar('\n') || c == QChar::ParagraphSeparator || c == QChar::LineSeparator) {
+      result += QChar('\r');
+      result += QChar('\n');
+    } else {
+      result += c;
+    }
+  }
+  return result;
 }
 
 // The face name that reaches the box: at most 31 bytes, cut before a
@@ -127,6 +135,8 @@ int RichEdit::EndPosition() const {
 // basic plane takes two.
 int RichEdit::DocumentPosition(int characters) const {
   const int documentEnd = document()->characterCount() - 1;
+  // Every character takes at least one position, so this many reach the end.
+  if (characters >= documentEnd) return documentEnd;
   const QString text = document()->toRawText();
   int position = 0;
   for (int counted = 0; counted < characters && position < documentEnd; ++counted) {
@@ -151,7 +161,22 @@ void RichEdit::SelectFromRecorded() {
 RawValue RichEdit::ReadContext() const {
   // Rich text (ContextType 1) is not offered: both boxes of the window hold
   // plain text and nothing switches them.
-  return RawValue{0, EncodeCodePage(TextWithCrLf(toPlainText()))};
+  return RawValue{0, encodedContext_.Encode(TextWithCrLf(toPlainText()))};
+}
+
+// A transcript grows at its end: the bytes of the text read last time are
+// kept, and only what follows them is encoded again. The code page is
+// stateless, so the pieces join into the same bytes as a whole encoding.
+std::string RichEdit::EncodedText::Encode(const QString& text) {
+  const bool grewAtEnd = !text_.isEmpty() && text.startsWith(text_) &&
+                         !text_.back().isHighSurrogate();
+  if (grewAtEnd) {
+    bytes_ += EncodeCodePage(text.sliced(text_.size()));
+  } else {
+    bytes_ = EncodeCodePage(text);
+  }
+  text_ = text;
+  return bytes_;
 }
 
 void RichEdit::WriteContext(const RawInput& value) {

@@ -5,6 +5,8 @@
 #include <QTextCharFormat>
 #include <QTextEdit>
 
+#include <string>
+
 #include "app/definition.h"
 #include "app/property_table.h"
 
@@ -45,6 +47,16 @@ class RichEdit : public QTextEdit {
   int DocumentPosition(int characters) const;
   bool RoomFor(int characters) const;
 
+  class EncodedText {
+   public:
+    std::string Encode(const QString& text);
+
+   private:
+    QString text_;
+    std::string bytes_;
+  };
+
+  mutable EncodedText encodedContext_;
   int contextType_ = 0;
   int selStart_ = 0;
   int selLength_ = 0;

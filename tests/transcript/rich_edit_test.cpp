@@ -47,6 +47,28 @@ TEST_F(RichEditTest, ContentCountsBytesWhilePositionsCountCharacters) {
   }
 }
 
+TEST_F(RichEditTest, ReadsTheWholeContentAfterEditsAtTheEndAndInTheMiddle) {
+  struct Step {
+    int selStart;
+    std::string insert;
+    std::string content;
+  };
+  const Step steps[] = {
+      {0, "ab", "ab"},
+      {2, "\xD6\xD0\r\n", "ab\xD6\xD0\r\n"},           // grows at its end
+      {1, "X", "aXb\xD6\xD0\r\n"},                        // changes in the middle
+      {100, "\x94\x39\xFC\x36", "aXb\xD6\xD0\r\n\x94\x39\xFC\x36"},
+      {0, "", "aXb\xD6\xD0\r\n\x94\x39\xFC\x36"},
+  };
+  for (const Step& step : steps) {
+    SetSelStart(step.selStart);
+    WriteText(kBox, kSelText, step.insert);
+    EXPECT_EQ(ReadText(kBox, kContext), step.content) << step.insert;
+  }
+  Transcript().clear();
+  EXPECT_TRUE(ReadProperty(kBox, kContext, kWholeValue).TakeText().IsNull());
+}
+
 TEST_F(RichEditTest, FourByteCharacterIsOnePosition) {
   WriteText(kBox, kSelText, "\x94\x39\xFC\x36x");  // an emoji, then x
   EXPECT_EQ(Transcript().EndPosition(), 2);
