@@ -126,6 +126,7 @@ bool InputPreprocessor::eventFilter(QObject* watched, QEvent* event) {
     return false;
   }
   if (SeenAlready(*event)) return false;
+  if (type != QEvent::MouseMove) caretRest_.NoteInput();
   if (IsMouseInput(type)) return PreprocessMouse(*window, control, *event);
 
   auto& key = *static_cast<QKeyEvent*>(event);

@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+#include "app/caret_rest.h"
+
 #include <cstdint>
 
 class QKeyEvent;
@@ -36,6 +38,7 @@ class InputPreprocessor : public QObject {
   bool PickMnemonic(MainWindow& window, QChar key);
   bool SeenAlready(const QEvent& event);
 
+  CaretRest caretRest_;
   // Qt hands an ignored mouse or key event on to the parent widgets; the
   // window pre-processes each input once.
   quint64 lastTimestamp_ = 0;
