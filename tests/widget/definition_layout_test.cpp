@@ -10,6 +10,7 @@
 #include <algorithm>
 
 #include "app/definition.h"
+#include "app/look.h"
 #include "app/kinds/edit_box.h"
 #include "app/kinds/label.h"
 #include "app/kinds/push_button.h"
@@ -17,6 +18,7 @@
 #include "app/kinds/transparent_label.h"
 #include "pictures/picture_box.h"
 #include "pictures/picture_button.h"
+#include "tests/widget/screen_pixels.h"
 #include "tests/widget/window_fixture.h"
 #include "transcript/rich_edit.h"
 
@@ -137,6 +139,37 @@ TEST_F(DefinitionLayoutTest, WindowIsBorderless549By591AndCentredOnTheScreen) {
 
 TEST_F(DefinitionLayoutTest, FirstFocusIsInTheTranscript) {
   EXPECT_EQ(FocusWidget(), &WidgetOf(controls::超级编辑框1));
+}
+
+// Crisp text: every pixel of the notice is either its red text or the
+// button face behind it, with no grey edges of antialiasing.
+TEST_F(DefinitionLayoutTest, NoticeIsRedTextOnButtonFaceWithoutBlending) {
+  const QImage shown = Rendered(WidgetOf(controls::标签2));
+  int red = 0, other = 0;
+  for (int y = 0; y < shown.height(); ++y) {
+    for (int x = 0; x < shown.width(); ++x) {
+      const QRgb pixel = RgbAt(shown, x, y);
+      if (pixel == 0xFF0000u) {
+        ++red;
+      } else if (pixel != RgbOf(ButtonFaceColor())) {
+        ++other;
+      }
+    }
+  }
+  EXPECT_GT(red, 100);
+  EXPECT_EQ(other, 0);
+}
+
+TEST_F(DefinitionLayoutTest, EditBoxHasAOnePixelStaticEdge) {
+  QWidget& box = WidgetOf(controls::编辑框2);
+  const QImage shown = Rendered(box);
+  const int w = box.width(), h = box.height();
+  EXPECT_EQ(RgbAt(shown, 0, h / 2), 0xA0A0A0u);
+  EXPECT_EQ(RgbAt(shown, w / 2, 0), 0xA0A0A0u);
+  EXPECT_EQ(RgbAt(shown, w - 1, h / 2), 0xFFFFFFu);
+  EXPECT_EQ(RgbAt(shown, w / 2, h - 1), 0xFFFFFFu);
+  EXPECT_EQ(RgbAt(shown, 1, h / 2), 0xFFFFFFu) << "the edge is one pixel wide";
+  EXPECT_EQ(RgbAt(shown, w / 2, 1), 0xFFFFFFu);
 }
 
 TEST_F(DefinitionLayoutTest, ChatFrameShowsItsStoredPicture) {

@@ -11,6 +11,7 @@
 #include "app/properties.h"
 #include "pictures/picture_box.h"
 #include "tests/widget/picture_bytes.h"
+#include "tests/widget/screen_pixels.h"
 #include "tests/widget/window_fixture.h"
 
 namespace chatmock::testing_support {
@@ -36,7 +37,8 @@ Bytes TwoFrameGif(int delayCentiseconds) {
 class GifAnimationDisplayTest : public WindowTest {
  protected:
   PictureBox& Box() { return KindOf<PictureBox>(controls::图片框4); }
-  QRgb Shown() { return Box().CurrentImage().pixel(kSide / 2, kSide / 2) & 0xFFFFFFu; }
+  // On screen, so that a frame counts only once it has been painted.
+  QRgb Shown() { return RgbAt(OnScreen(Box()), kSide / 2, kSide / 2); }
 
   void SetPicture(const Bytes& bytes) {
     WriteProperty(controls::图片框4, kPicture, kWholeValue, ByteValue::Copy(bytes));
@@ -86,6 +88,7 @@ TEST_F(GifAnimationDisplayTest, AnotherPictureStopsTheAnimationAtOnce) {
   ASSERT_TRUE(Box().IsAnimating());
   SetPicture(BmpBytes(SolidImage(kSide, kSide, QColor(kGreen))));
   EXPECT_FALSE(Box().IsAnimating());
+  ProcessPendingEvents();
   EXPECT_EQ(Shown(), kGreen);
   QTest::qWait(100);
   EXPECT_FALSE(Box().IsAnimating());

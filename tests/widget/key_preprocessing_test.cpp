@@ -73,6 +73,18 @@ INSTANTIATE_TEST_SUITE_P(FocusHolders, EscFromControlTest,
                          testing::Values(controls::超级编辑框2, controls::编辑框2, controls::单选框1,
                                          controls::按钮1));
 
+// The editor loses the focus as the window closes, and its handler writes
+// the caption of a window on its way out.
+TEST_F(KeyPreprocessingTest, EscWithACaptionEditorOpenClosesCleanly) {
+  QTest::mouseClick(&WidgetOf(controls::透明标签1), Qt::LeftButton, Qt::NoModifier, QPoint(20, 12));
+  ASSERT_EQ(FocusWidget(), &WidgetOf(controls::编辑框1));
+  QTest::keyClicks(FocusWidget(), QStringLiteral("sig"));
+  const QPointer<MainWindow> window = &Window();
+  QTest::keyClick(FocusWidget(), Qt::Key_Escape);
+  ProcessDeferredDeletes();
+  EXPECT_TRUE(window.isNull());
+}
+
 TEST_F(KeyPreprocessingTest, QueryCloseHandlerAnsweringFalseKeepsTheWindow) {
   const QPointer<MainWindow> window = &Window();
   log_.Watch(kWindowItself, events::kQueryClose, false);
@@ -93,6 +105,14 @@ TEST_F(KeyPreprocessingTest, EnterInAnEditBoxChangesNothing) {
   EXPECT_EQ(KindOf<EditBox>(controls::编辑框2).text(), QStringLiteral("ab"));
   EXPECT_EQ(FocusWidget(), &WidgetOf(controls::编辑框2));
   EXPECT_EQ(FindLoadedWindow(kMainWindowId), &Window());
+  EXPECT_EQ(log_.Count(controls::按钮1, events::kClicked), 0);
+}
+
+TEST_F(KeyPreprocessingTest, EnterOnTheFetchButtonDoesNotClickIt) {
+  log_.Watch(controls::按钮1, events::kClicked);
+  FocusControl(controls::按钮1);
+  QTest::keyClick(FocusWidget(), Qt::Key_Return);
+  QTest::keyClick(FocusWidget(), Qt::Key_Enter);
   EXPECT_EQ(log_.Count(controls::按钮1, events::kClicked), 0);
 }
 

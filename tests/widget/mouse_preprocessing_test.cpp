@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "app/definition.h"
+#include "app/properties.h"
 #include "tests/widget/window_fixture.h"
 
 namespace chatmock::testing_support {
@@ -74,6 +75,34 @@ TEST_F(WindowTest, LeftDownHandlerAnsweringFalseKeepsThePressFromTheControl) {
   widget.removeEventFilter(&counter);
   EXPECT_EQ(log_.Count(controls::编辑框2, events::kLeftDown), 1);
   EXPECT_EQ(counter.presses, 0);
+}
+
+TEST_F(WindowTest, PressOnTheBackgroundRaisesNothing) {
+  log_.Watch(kWindowItself, events::kLeftDown);
+  log_.Watch(kWindowItself, events::kLeftUp);
+  const QPoint background(546, 100);  // right of the chat frame
+  ASSERT_EQ(Window().childAt(background), nullptr);
+  QTest::mousePress(&Window(), Qt::LeftButton, Qt::NoModifier, background);
+  EXPECT_EQ(log_.Count(kWindowItself, events::kLeftDown), 0);
+  QTest::mouseRelease(&Window(), Qt::LeftButton, Qt::NoModifier, background);
+}
+
+TEST_F(WindowTest, RightPressOnTheChatFrameIsNoDragAndRaisesRightDown) {
+  log_.Watch(controls::图片框1, events::kRightDown);
+  QTest::mousePress(&WidgetOf(controls::图片框1), Qt::RightButton, Qt::NoModifier, QPoint(200, 370));
+  QTest::mouseRelease(&WidgetOf(controls::图片框1), Qt::RightButton, Qt::NoModifier, QPoint(200, 370));
+  EXPECT_EQ(log_.Count(controls::图片框1, events::kRightDown), 1);
+}
+
+TEST_F(WindowTest, ClickingARadioBoxChecksItAloneAndRaisesItsClick) {
+  log_.Watch(controls::单选框1, events::kClicked);
+  log_.Watch(controls::单选框2, events::kClicked);
+  QTest::mouseClick(&WidgetOf(controls::单选框1), Qt::LeftButton, Qt::NoModifier, QPoint(8, 8));
+  QTest::mouseClick(&WidgetOf(controls::单选框2), Qt::LeftButton, Qt::NoModifier, QPoint(8, 8));
+  EXPECT_EQ(ReadProperty(controls::单选框1, 18, kWholeValue).Number(), 0);
+  EXPECT_EQ(ReadProperty(controls::单选框2, 18, kWholeValue).Number(), 1);
+  EXPECT_EQ(log_.Events(), (std::vector<RaisedEvent>{{controls::单选框1.control, events::kClicked},
+                                                      {controls::单选框2.control, events::kClicked}}));
 }
 
 TEST_F(WindowTest, PressOnTheNicknameOpensItsEditorWithTheFocus) {

@@ -5,6 +5,7 @@
 
 #include <QPaintEvent>
 #include <QPainter>
+#include <QScreen>
 
 #include <cstdlib>
 #include <functional>
@@ -197,6 +198,22 @@ TEST_F(PictureBoxTest, IconIsDrawnWithItsMaskOverTheBackground) {
   EXPECT_EQ(RgbAt(shown, 3, 8), 0xC02020u);
   EXPECT_EQ(RgbAt(shown, 12, 8), 0x0000FFu) << "the masked half shows the background";
   EXPECT_EQ(RgbAt(shown, 30, 30), 0x0000FFu);
+}
+
+// The offscreen screen is 32 bits deep: a stretched picture is averaged,
+// so between a black and a white pixel there are greys.
+TEST_F(PictureBoxTest, StretchingSmoothsOnADeepDisplay) {
+  ASSERT_GT(Box(controls::图片框2).screen()->depth(), 16);
+  SetPicture(controls::图片框2, BmpBytes(HalvesImage(2, 1, Qt::black, Qt::white)));
+  const QImage shown = Rendered(Box(controls::图片框2));
+  int greys = 0;
+  for (int x = 0; x < shown.width(); ++x) {
+    const int level = qRed(shown.pixel(x, 30));
+    greys += level > 0x20 && level < 0xE0 ? 1 : 0;
+  }
+  EXPECT_GT(greys, 4);
+  EXPECT_LT(qRed(shown.pixel(0, 30)), 0x40);
+  EXPECT_GT(qRed(shown.pixel(63, 30)), 0xC0);
 }
 
 TEST_F(PictureBoxTest, BoxWithItsOwnBackgroundShowsIt) {

@@ -4,6 +4,10 @@
 
 #include <QApplication>
 #include <QTest>
+#include <QTimer>
+
+#include <cstdio>
+#include <cstdlib>
 
 #include "app/definition.h"
 #include "app/shell.h"
@@ -57,6 +61,32 @@ TEST_F(WindowEventsTest, MovingAndResizingTheShownWindowRaiseOneEventEach) {
   QCoreApplication::processEvents();
   EXPECT_EQ(log_.Count(kWindowItself, events::kMoved), 1);
   EXPECT_EQ(log_.Count(kWindowItself, events::kResized), 1);
+}
+
+int g_exitRoutineCalls = 0;
+void CountExitRoutineCall() { ++g_exitRoutineCalls; }
+
+constexpr int kRunGiveUpMs = 10000;
+constexpr int kRunDidNotEnd = 9;
+
+// The whole run in a child process: the loop ends when Esc has closed the
+// last window, and the end of the run calls the exit routine exactly once.
+TEST_F(WindowEventsTest, RunEndsWhenTheLastWindowClosesAndCallsTheExitRoutineOnce) {
+  EXPECT_EXIT(
+      {
+        SetExitRoutine(&CountExitRoutineCall);
+        LoadWindow(kMainWindowId);
+        QTimer::singleShot(0, [] {
+          QTest::keyClick(FindLoadedWindow(kMainWindowId)->focusWidget(), Qt::Key_Escape);
+        });
+        QTimer::singleShot(kRunGiveUpMs, [] { std::_Exit(kRunDidNotEnd); });
+        RunEventLoop();
+        const int code = FinishRun(0);
+        FinishRun(0);
+        std::fflush(nullptr);
+        std::_Exit(code == 0 && g_exitRoutineCalls == 1 ? 0 : 1);
+      },
+      testing::ExitedWithCode(0), "");
 }
 
 }  // namespace
