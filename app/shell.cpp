@@ -130,6 +130,7 @@ int FinishRun(int code) {
   if (shell.preprocessor) qApp->removeEventFilter(shell.preprocessor.get());
   shell.preprocessor.reset();
   UnbindAllHandlers();
+  shell.loopStarted = false;
   shell.application.reset();
   return code;
 }

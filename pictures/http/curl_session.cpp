@@ -16,16 +16,20 @@ constexpr char kCookiesInMemory[] = "";
 
 }  // namespace
 
-CurlSession::CurlSession() : globalReady_(curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK) {
+CurlSession::CurlSession() : curl_(LoadCurlLibrary()), handle_(nullptr, EasyCleanup{curl_}) {
+  if (curl_ == nullptr) return;
+  globalReady_ = curl_->globalInit(CURL_GLOBAL_DEFAULT) == CURLE_OK;
   if (!globalReady_) return;
-  handle_.reset(curl_easy_init());
-  if (handle_ && curl_easy_setopt(handle_.get(), CURLOPT_COOKIEFILE, kCookiesInMemory) != CURLE_OK) handle_.reset();
+  handle_.reset(curl_->easyInit());
+  if (handle_ && curl_->easySetopt(handle_.get(), CURLOPT_COOKIEFILE, kCookiesInMemory) != CURLE_OK) {
+    handle_.reset();
+  }
 }
 
 CurlSession::~CurlSession() {
   // The easy handle must go before libcurl's global state does.
   handle_.reset();
-  if (globalReady_) curl_global_cleanup();
+  if (globalReady_) curl_->globalCleanup();
 }
 
 }  // namespace chatmock::pictures

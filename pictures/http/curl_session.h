@@ -2,6 +2,8 @@
 
 #include <curl/curl.h>
 
+#include "pictures/http/curl_library.h"
+
 #include <memory>
 #include <mutex>
 
@@ -17,8 +19,10 @@ class CurlSession {
   CurlSession(const CurlSession&) = delete;
   CurlSession& operator=(const CurlSession&) = delete;
 
-  // The handle, or nullptr when libcurl could not be initialised.
+  // The handle, or nullptr when libcurl could not be loaded or initialised.
   CURL* Handle() const { return handle_.get(); }
+  // The library behind the handle; only valid while Handle() is not null.
+  const CurlLibrary& Curl() const { return *curl_; }
   std::unique_lock<std::mutex> Lock() { return std::unique_lock(mutex_); }
 
  private:
@@ -26,9 +30,11 @@ class CurlSession {
   ~CurlSession();
 
   struct EasyCleanup {
-    void operator()(CURL* handle) const { curl_easy_cleanup(handle); }
+    const CurlLibrary* curl = nullptr;
+    void operator()(CURL* handle) const { curl->easyCleanup(handle); }
   };
 
+  const CurlLibrary* curl_ = nullptr;
   bool globalReady_ = false;
   std::unique_ptr<CURL, EasyCleanup> handle_;
   std::mutex mutex_;

@@ -13,6 +13,9 @@
 namespace chatmock::pictures {
 namespace {
 
+// Only called while the session has a handle, so the library is loaded.
+const CurlLibrary& Curl() { return CurlSession::Instance().Curl(); }
+
 constexpr char kUserAgent[] = "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)";
 // Neither the first request nor any redirection may leave the web: no file:, ftp: or the like.
 constexpr char kWebProtocols[] = "http,https";
@@ -47,11 +50,11 @@ long StallSeconds(long stallTimeoutMs) {
 }
 
 bool SetLong(CURL* handle, CURLoption option, long value) {
-  return curl_easy_setopt(handle, option, value) == CURLE_OK;
+  return Curl().easySetopt(handle, option, value) == CURLE_OK;
 }
 
 bool SetText(CURL* handle, CURLoption option, const char* value) {
-  return curl_easy_setopt(handle, option, value) == CURLE_OK;
+  return Curl().easySetopt(handle, option, value) == CURLE_OK;
 }
 
 bool SetProtocolOptions(CURL* handle, const std::string& url) {
@@ -81,16 +84,16 @@ bool SetTimeouts(CURL* handle, const HttpLimits& limits) {
 }
 
 bool SetStallWatch(CURL* handle, StallWatch* watch) {
-  return curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, watch ? &StallWatch::OnProgress : nullptr) == CURLE_OK &&
-         curl_easy_setopt(handle, CURLOPT_XFERINFODATA, watch) == CURLE_OK &&
+  return Curl().easySetopt(handle, CURLOPT_XFERINFOFUNCTION, watch ? &StallWatch::OnProgress : nullptr) == CURLE_OK &&
+         Curl().easySetopt(handle, CURLOPT_XFERINFODATA, watch) == CURLE_OK &&
          SetLong(handle, CURLOPT_NOPROGRESS, watch ? 0L : 1L);
 }
 
 bool SetReceivers(CURL* handle, ResponseSink* sink) {
-  return curl_easy_setopt(handle, CURLOPT_HEADERFUNCTION, &ResponseSink::OnHeader) == CURLE_OK &&
-         curl_easy_setopt(handle, CURLOPT_HEADERDATA, sink) == CURLE_OK &&
-         curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, &ResponseSink::OnBody) == CURLE_OK &&
-         curl_easy_setopt(handle, CURLOPT_WRITEDATA, sink) == CURLE_OK;
+  return Curl().easySetopt(handle, CURLOPT_HEADERFUNCTION, &ResponseSink::OnHeader) == CURLE_OK &&
+         Curl().easySetopt(handle, CURLOPT_HEADERDATA, sink) == CURLE_OK &&
+         Curl().easySetopt(handle, CURLOPT_WRITEFUNCTION, &ResponseSink::OnBody) == CURLE_OK &&
+         Curl().easySetopt(handle, CURLOPT_WRITEDATA, sink) == CURLE_OK;
 }
 
 // Every option a fetch uses is set again here instead of starting from curl_easy_reset: the reset also
@@ -111,7 +114,7 @@ std::optional<std::vector<std::uint8_t>> Fetch(const HttpAddress& parts, const s
   ResponseSink sink(limits.maxBodyBytes);
   StallWatch stallWatch{std::chrono::milliseconds(limits.stallTimeoutMs)};
   const bool completed = SetRequestOptions(handle, url, parts, limits, sink) &&
-                         SetStallWatch(handle, &stallWatch) && curl_easy_perform(handle) == CURLE_OK;
+                         SetStallWatch(handle, &stallWatch) && session.Curl().easyPerform(handle) == CURLE_OK;
   // The sink and the watch die with this call; the handle must not keep pointing at them.
   SetReceivers(handle, nullptr);
   SetStallWatch(handle, nullptr);
