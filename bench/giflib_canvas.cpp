@@ -76,6 +76,38 @@ void DrawIndices(const GifByteType* indices, int stride, const Rect& r, int canv
   }
 }
 
+void CopyRect(const Canvas32& canvas, const Rect& r, int canvasWidth, Canvas32& into) {
+  into.resize(static_cast<std::size_t>(r.width) * r.height);
+  for (int y = 0; y < r.height; ++y) {
+    std::copy_n(canvas.begin() + static_cast<std::ptrdiff_t>(r.top + y) * canvasWidth + r.left, r.width,
+                into.begin() + static_cast<std::ptrdiff_t>(y) * r.width);
+  }
+}
+
+void PasteRect(const Canvas32& from, const Rect& r, int canvasWidth, Canvas32& canvas) {
+  for (int y = 0; y < r.height; ++y) {
+    std::copy_n(from.begin() + static_cast<std::ptrdiff_t>(y) * r.width, r.width,
+                canvas.begin() + static_cast<std::ptrdiff_t>(r.top + y) * canvasWidth + r.left);
+  }
+}
+
+// Skips the extensions before the first image and reads its descriptor.
+bool ReadUpToFirstImage(GifFileType* gif) {
+  GifRecordType record = UNDEFINED_RECORD_TYPE;
+  do {
+    if (DGifGetRecordType(gif, &record) != GIF_OK) return false;
+    if (record == EXTENSION_RECORD_TYPE) {
+      int code = 0;
+      GifByteType* block = nullptr;
+      if (DGifGetExtension(gif, &code, &block) != GIF_OK) return false;
+      while (block != nullptr) {
+        if (DGifGetExtensionNext(gif, &block) != GIF_OK) return false;
+      }
+    }
+  } while (record != IMAGE_DESC_RECORD_TYPE && record != TERMINATE_RECORD_TYPE);
+  return record == IMAGE_DESC_RECORD_TYPE && DGifGetImageDesc(gif) == GIF_OK;
+}
+
 bool IsRestoring(int disposal) { return disposal == DISPOSE_BACKGROUND || disposal == DISPOSE_PREVIOUS; }
 
 }  // namespace
@@ -83,20 +115,7 @@ bool IsRestoring(int disposal) { return disposal == DISPOSE_BACKGROUND || dispos
 std::optional<Canvas32> GiflibFirstImage(std::span<const std::uint8_t> bytes) {
   MemoryFile file{bytes};
   const Decoder gif = Open(file);
-  if (!gif) return std::nullopt;
-  GifRecordType record = UNDEFINED_RECORD_TYPE;
-  do {
-    if (DGifGetRecordType(gif.get(), &record) != GIF_OK) return std::nullopt;
-    if (record == EXTENSION_RECORD_TYPE) {
-      int code = 0;
-      GifByteType* block = nullptr;
-      if (DGifGetExtension(gif.get(), &code, &block) != GIF_OK) return std::nullopt;
-      while (block != nullptr) {
-        if (DGifGetExtensionNext(gif.get(), &block) != GIF_OK) return std::nullopt;
-      }
-    }
-  } while (record != IMAGE_DESC_RECORD_TYPE && record != TERMINATE_RECORD_TYPE);
-  if (record != IMAGE_DESC_RECORD_TYPE || DGifGetImageDesc(gif.get()) != GIF_OK) return std::nullopt;
+  if (!gif || !ReadUpToFirstImage(gif.get())) return std::nullopt;
 
   // The program shows the still at the screen's top-left corner, without
   // transparency; so does this.
@@ -122,28 +141,18 @@ bool GiflibEveryFrame(std::span<const std::uint8_t> bytes,
   const Decoder gif = Open(file);
   if (!gif || DGifSlurp(gif.get()) != GIF_OK || gif->ImageCount < 1) return false;
   const int width = gif->SWidth;
-  const int height = gif->SHeight;
-  Canvas32 canvas(static_cast<std::size_t>(width) * height, kWhite);
+  Canvas32 canvas(static_cast<std::size_t>(width) * gif->SHeight, kWhite);
   Canvas32 saved;
   std::optional<Rect> savedRect;
   for (int i = 0; i < gif->ImageCount; ++i) {
-    if (savedRect) {
-      for (int y = 0; y < savedRect->height; ++y) {
-        std::copy_n(saved.begin() + static_cast<std::ptrdiff_t>(y) * savedRect->width, savedRect->width,
-                    canvas.begin() + static_cast<std::ptrdiff_t>(savedRect->top + y) * width + savedRect->left);
-      }
-      savedRect.reset();
-    }
+    if (savedRect) PasteRect(saved, *savedRect, width, canvas);
+    savedRect.reset();
     const SavedImage& image = gif->SavedImages[i];
     GraphicsControlBlock control{DISPOSAL_UNSPECIFIED, false, 0, NO_TRANSPARENT_COLOR};
     DGifSavedExtensionToGCB(gif.get(), i, &control);
-    const Rect r = Clip(image.ImageDesc, width, height);
+    const Rect r = Clip(image.ImageDesc, width, gif->SHeight);
     if (IsRestoring(control.DisposalMode)) {
-      saved.resize(static_cast<std::size_t>(r.width) * r.height);
-      for (int y = 0; y < r.height; ++y) {
-        std::copy_n(canvas.begin() + static_cast<std::ptrdiff_t>(r.top + y) * width + r.left, r.width,
-                    saved.begin() + static_cast<std::ptrdiff_t>(y) * r.width);
-      }
+      CopyRect(canvas, r, width, saved);
       savedRect = r;
     }
     const auto palette =
