@@ -118,7 +118,7 @@ run_memory() {
 run_idle() {
   step "idle, ${idle_seconds} s each"
   local pids=()
-  for mode in rest animated steady-caret; do
+  for mode in rest rest-from-start animated; do
     "$bin/chatmock_bench_idle" $mode $idle_seconds "$out/idle-$mode.json" 2> "$out/idle-$mode.stderr" &
     pids+=($!)
   done
