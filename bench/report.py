@@ -147,7 +147,7 @@ def memory_rows(memory):
     ratio = round_ratio(memory, "max_rss_kb")
     return [
         f"| 7 | peak resident memory, shown and 1 s at rest (ru_maxrss) | {program:.1f} MiB | bare Qt window {bare:.1f} MiB "
-        f"| **{ratio:.2f}** | <= {MEMORY_RATIO} | {verdict(ratio <= MEMORY_RATIO)} |",
+        f"| **{ratio:.3f}** | <= {MEMORY_RATIO} | {verdict(ratio <= MEMORY_RATIO)} |",
         f"| 7 | (diagnosis) bare window with libcurl linked | {curl:.1f} MiB | bare Qt window {bare:.1f} MiB | {curl / bare:.2f} | | |",
     ]
 
