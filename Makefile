@@ -23,7 +23,7 @@ test: deps configure
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 bench: deps configure
-	cmake --build $(BUILD) -j $(JOBS) --target all chatmock_benchmarks
+	cmake --build $(BUILD) -j $(JOBS) --target chatmock chatmock_benchmarks
 	bench/run-benchmarks.sh $(BUILD)
 
 fuzz: deps

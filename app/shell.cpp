@@ -94,8 +94,9 @@ void LoadWindow(std::uint32_t windowId) {
   auto* window = new MainWindow(MainWindowDef());  // deletes itself on close
   window->PlaceCentred();
   window->CreateControls(MainWindowControls());
+  // Naming the format spares Qt probing its other image plug-ins at start-up.
   window->setWindowIcon(QIcon(QPixmap::fromImage(QImage::fromData(
-      ProgramIconBytes().data(), static_cast<int>(ProgramIconBytes().size())))));
+      ProgramIconBytes().data(), static_cast<int>(ProgramIconBytes().size()), "PNG"))));
   Shell().loadedWindows.push_back(window);
   window->SetDestroyedCallback(&ForgetWindow);
   if (!Shell().preprocessor) {
