@@ -4,6 +4,8 @@
 #include <QInputMethodEvent>
 #include <QTest>
 
+#include <stdexcept>
+
 #include "app/shell.h"
 #include "app/values.h"
 #include "pictures/lookup.h"

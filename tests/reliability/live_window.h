@@ -8,6 +8,7 @@
 #include <QPointer>
 
 #include <chrono>
+#include <cstdint>
 #include <span>
 #include <string>
 

@@ -167,13 +167,10 @@ def refusing_port():
     return holder
 
 
-def sanitizer_environment(log_dir, proxy_port, leak_suppressions=None, ub_suppressions=None):
-    ub_options = f"halt_on_error=1:print_stacktrace=1:log_path={log_dir}/ubsan"
-    if ub_suppressions:
-        ub_options += f":suppressions={ub_suppressions}"
+def sanitizer_environment(log_dir, proxy_port, leak_suppressions=None):
     env = {
         "ASAN_OPTIONS": f"halt_on_error=1:detect_leaks=1:log_path={log_dir}/asan",
-        "UBSAN_OPTIONS": ub_options,
+        "UBSAN_OPTIONS": f"halt_on_error=1:print_stacktrace=1:log_path={log_dir}/ubsan",
         "http_proxy": f"http://127.0.0.1:{proxy_port}",
     }
     if leak_suppressions:
@@ -236,14 +233,14 @@ def close_with_esc(window, home, seed):
     return [] if code == 0 else [f"seed {seed}: exit code {code}"]
 
 
-def run_seed(display, program, seed, events, leak_suppressions=None, ub_suppressions=None):
+def run_seed(display, program, seed, events, leak_suppressions=None):
     """Storms one fresh program; returns a list of problems (empty when it held)."""
     log_dir = tempfile.mkdtemp(prefix=f"chatmock-storm-{seed}-")
     holder = refusing_port()
     rng = random.Random(seed)
     window = ProgramWindow.start(display, program,
                                  extra_env=sanitizer_environment(log_dir, holder.getsockname()[1],
-                                                                 leak_suppressions, ub_suppressions))
+                                                                 leak_suppressions))
     problems = []
     started = time.monotonic()
     try:
@@ -285,13 +282,13 @@ def run_seed(display, program, seed, events, leak_suppressions=None, ub_suppress
     return problems
 
 
-def run_storm(program, seeds, events, leak_suppressions=None, ub_suppressions=None):
+def run_storm(program, seeds, events, leak_suppressions=None):
     """Storms a fresh program per seed in one private display; returns the problems found."""
     display = XDisplay().start()
     problems = []
     try:
         for seed in seeds:
-            problems += run_seed(display, program, seed, events, leak_suppressions, ub_suppressions)
+            problems += run_seed(display, program, seed, events, leak_suppressions)
     finally:
         display.stop()
     return problems
@@ -304,12 +301,8 @@ def main():
     parser.add_argument("--events", type=int, default=10000)
     parser.add_argument("--leak-suppressions", default=None,
                         help="a LeakSanitizer suppressions file for the libraries' own leaks")
-    parser.add_argument("--ub-suppressions", default=None,
-                        help="an UndefinedBehaviorSanitizer suppressions file (pending_fault.supp "
-                             "for an interim run past a reported fault)")
     options = parser.parse_args()
-    problems = run_storm(options.program, options.seeds, options.events,
-                         options.leak_suppressions, options.ub_suppressions)
+    problems = run_storm(options.program, options.seeds, options.events, options.leak_suppressions)
     failed_seeds = {problem.split(":")[0] for problem in problems}
     print(f"{len(options.seeds) - len(failed_seeds)} passed, {len(failed_seeds)} failed")
     return 1 if problems else 0
