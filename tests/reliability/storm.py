@@ -48,6 +48,7 @@ KEYSYMS = {" ": "space", "%": "percent", "#": "numbersign", ".": "period", "/": 
 WANDER_LIMIT = 40
 SETTLE_AFTER_MOVE = 0.1
 SLOW_CLICK = "0.1"
+ACTIVATION_TRIES = 3
 SCREEN = Rect(0, 0, SCREEN_WIDTH, SCREEN_HEIGHT)
 EXIT_TIMEOUT = 60.0
 READY_TIMEOUT = 60.0
@@ -216,11 +217,33 @@ def clamped(x, y):
     return (str(min(max(x, 0), SCREEN.w - 1)), str(min(max(y, 0), SCREEN.h - 1)))
 
 
+def settle_window_manager(display):
+    """A slow click on the bare screen corner, far from the window.
+
+    It ends a move the window manager may still be running for a release
+    that came too early (while one runs, openbox activates no window) and
+    closes any popup menu the storm opened; the program sees none of it.
+    """
+    display.run([XDOTOOL, "mousemove", str(SCREEN.w - 1), str(SCREEN.h - 1), "mousedown", "1",
+                 "sleep", SLOW_CLICK, "mouseup", "1", "sleep", SLOW_CLICK], check=False)
+
+
+def activate(window):
+    """Makes the window active, settling the window manager first; a few tries."""
+    for attempt in range(1, ACTIVATION_TRIES + 1):
+        settle_window_manager(window.display)
+        try:
+            return window.activate()
+        except AssertionError:
+            if attempt == ACTIVATION_TRIES or not window.is_running():
+                raise
+
+
 def close_with_esc(window, home, seed):
     """Esc on the stormed window; the problems if it does not end with 0."""
     try:
         keep_in_place(window, home)
-        window.activate()
+        activate(window)
         # A click on a plain label first closes any context menu the storm left
         # open, which would otherwise take the Esc for itself.
         window.click(*layout.CONTROLS["透明标签4"].centre)
@@ -233,40 +256,44 @@ def close_with_esc(window, home, seed):
     return [] if code == 0 else [f"seed {seed}: exit code {code}"]
 
 
+def storm_window(window, seed, events):
+    """Sends the events, then Esc. Returns the events sent, how often the window was put back
+    and the problems found."""
+    rng = random.Random(seed)
+    try:
+        activate(window)
+    except AssertionError as error:
+        return 0, 0, [f"seed {seed}: the window never became active: {error}"]
+    home = window.geometry()
+    sent = wanderings = 0
+    while sent < events:
+        if not window.is_running():
+            return sent, wanderings, [f"seed {seed}: the program ended after {sent} events "
+                                      f"with {window.process.returncode}"]
+        try:
+            here, wandered = keep_in_place(window, home)
+            wanderings += wandered
+            args, count = Storm(rng, (here.x, here.y)).batch(events - sent)
+            window.display.run([XDOTOOL, *args])
+        except ToolError as error:
+            return sent, wanderings, [f"seed {seed}: xdotool failed after {sent} events: {error}"]
+        sent += count
+        time.sleep(BATCH_PAUSE)
+    return sent, wanderings, close_with_esc(window, home, seed)
+
+
 def run_seed(display, program, seed, events, leak_suppressions=None):
     """Storms one fresh program; returns a list of problems (empty when it held)."""
     log_dir = tempfile.mkdtemp(prefix=f"chatmock-storm-{seed}-")
     holder = refusing_port()
-    rng = random.Random(seed)
     window = ProgramWindow.start(display, program,
                                  extra_env=sanitizer_environment(log_dir, holder.getsockname()[1],
                                                                  leak_suppressions))
-    problems = []
     started = time.monotonic()
     try:
-        window.activate()
-        home = window.geometry()
-        sent = wanderings = 0
-        while sent < events:
-            if not window.is_running():
-                problems.append(f"seed {seed}: the program ended after {sent} events "
-                                f"with {window.process.returncode}")
-                break
-            try:
-                here, wandered = keep_in_place(window, home)
-                wanderings += wandered
-                args, count = Storm(rng, (here.x, here.y)).batch(events - sent)
-                display.run([XDOTOOL, *args])
-            except ToolError as error:
-                problems.append(f"seed {seed}: xdotool failed after {sent} events: {error}")
-                break
-            sent += count
-            time.sleep(BATCH_PAUSE)
-        stormed = time.monotonic() - started
-        if not problems:
-            problems += close_with_esc(window, home, seed)
-        print(f"seed {seed}: {sent} events in {stormed:.1f} s, window put back {wanderings} times, "
-              f"{'held' if not problems else 'FAILED'}", flush=True)
+        sent, wanderings, problems = storm_window(window, seed, events)
+        print(f"seed {seed}: {sent} events in {time.monotonic() - started:.1f} s, window put back "
+              f"{wanderings} times, {'held' if not problems else 'FAILED'}", flush=True)
         if problems:
             problems.append(f"seed {seed}: program output:\n{window.output()}")
             for problem in problems:
