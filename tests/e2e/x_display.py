@@ -84,7 +84,12 @@ class XDisplay:
                           timeout=SERVER_START_TIMEOUT) == "up"
 
     def _start_window_manager(self):
-        self._wm = start_group([OPENBOX, "--sm-disable"], env=self.env(),
+        # A configuration home of its own: the user's openbox settings (or what
+        # stray input may have made openbox's tools write) never reach a test.
+        wm_env = self.env()
+        wm_env["XDG_CONFIG_HOME"] = os.path.join(self.workdir, "wm-config")
+        os.makedirs(wm_env["XDG_CONFIG_HOME"], exist_ok=True)
+        self._wm = start_group([OPENBOX, "--sm-disable"], env=wm_env,
                                log_path=os.path.join(self.workdir, "openbox.log"))
 
         def managing():
